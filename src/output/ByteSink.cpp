@@ -1,0 +1,126 @@
+#include "output/ByteSink.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace pellaquin {
+
+namespace {
+
+bool WriteWhole(int descriptor, std::string_view bytes, std::int64_t offset = -1) {
+    while (!bytes.empty()) {
+        ssize_t count = offset < 0 ? ::write(descriptor, bytes.data(), bytes.size())
+                                   : ::pwrite(descriptor, bytes.data(), bytes.size(), offset);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+        if (offset >= 0) {
+            offset += count;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool MemorySink::Write(std::string_view bytes) {
+    m_bytes.append(bytes);
+    return true;
+}
+
+bool MemorySink::WriteAt(std::int64_t offset, std::string_view bytes) {
+    if (offset < 0 || static_cast<std::size_t>(offset) + bytes.size() > m_bytes.size()) {
+        return false;
+    }
+    m_bytes.replace(static_cast<std::size_t>(offset), bytes.size(), bytes);
+    return true;
+}
+
+ReplacingFileSink::ReplacingFileSink(std::string targetPath) : m_targetPath(std::move(targetPath)) {}
+
+ReplacingFileSink::~ReplacingFileSink() { Discard(); }
+
+bool ReplacingFileSink::Open() {
+    std::string folder = ".";
+    std::size_t slash = m_targetPath.rfind('/');
+    if (slash != std::string::npos) {
+        folder = slash == 0 ? "/" : m_targetPath.substr(0, slash);
+    }
+    struct stat status {};
+    if (::stat(m_targetPath.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        return false;
+    }
+    std::string pattern = folder + "/.pellaquin-XXXXXX";
+    m_descriptor = ::mkstemp(pattern.data());
+    if (m_descriptor < 0) {
+        return false;
+    }
+    m_temporaryPath = pattern;
+    // mkstemp makes the file private; a list is an ordinary user file.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(m_descriptor, 0666 & ~mask);
+    return true;
+}
+
+bool ReplacingFileSink::Write(std::string_view bytes) {
+    if (m_descriptor < 0 || m_failed) {
+        return false;
+    }
+    m_failed = !WriteWhole(m_descriptor, bytes);
+    return !m_failed;
+}
+
+bool ReplacingFileSink::WriteAt(std::int64_t offset, std::string_view bytes) {
+    if (m_descriptor < 0 || m_failed) {
+        return false;
+    }
+    m_failed = !WriteWhole(m_descriptor, bytes, offset);
+    return !m_failed;
+}
+
+bool ReplacingFileSink::Commit() {
+    if (m_descriptor < 0 || m_failed) {
+        Discard();
+        return false;
+    }
+    bool flushed = ::fsync(m_descriptor) == 0;
+    bool closed = ::close(m_descriptor) == 0;
+    m_descriptor = -1;
+    if (!flushed || !closed || std::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
+        Discard();
+        return false;
+    }
+    m_temporaryPath.clear();
+    return true;
+}
+
+void ReplacingFileSink::Discard() {
+    if (m_descriptor >= 0) {
+        ::close(m_descriptor);
+        m_descriptor = -1;
+    }
+    if (!m_temporaryPath.empty()) {
+        ::unlink(m_temporaryPath.c_str());
+        m_temporaryPath.clear();
+    }
+}
+
+bool AppendToFile(const std::string& path, std::string_view bytes) {
+    int descriptor = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        return false;
+    }
+    bool written = WriteWhole(descriptor, bytes);
+    return ::close(descriptor) == 0 && written;
+}
+
+} // namespace pellaquin

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace pellaquin {
+
+// Byte-string edits shared by the reader, the search language, extraction and the writers.
+// Texts are bytes: only A to Z have a lower case, and white space is the C locale's set.
+
+// True for space, tab, LF, VT, FF and CR.
+bool IsWhiteSpace(char c);
+
+// Lowers A to Z in place; every other byte stays.
+void LowerAscii(std::string& text);
+
+// Removes every `c` from `text`.
+void RemoveChar(std::string& text, char c);
+
+// Replaces every `from` by `to`, left to right, without overlaps and without scanning inserted text.
+// An empty `from` replaces nothing.
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to);
+
+// Replaces every byte `from` by `to`.
+void ReplaceChar(std::string& text, char from, char to);
+
+// Remove from the front (or back) every byte that is in `set`.
+void StripLeading(std::string& text, std::string_view set);
+void StripTrailing(std::string& text, std::string_view set);
+
+// Removes white space from both ends.
+void TrimWhiteSpace(std::string& text);
+std::string_view TrimWhiteSpace(std::string_view text);
+
+} // namespace pellaquin

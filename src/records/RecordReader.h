@@ -1,0 +1,58 @@
+#pragma once
+
+#include "platform/FileDialogSeam.h"
+#include "records/InputFile.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace pellaquin {
+
+// Record-reading state: where the browsed records start, which one is current, and where the
+// last start tag was met. It also puts up the open and save dialogs, titled m_dialogTitle.
+class RecordReader {
+public:
+    static constexpr int POSITION_COUNT = 200;
+
+    // Reads forward to the next game record: from the piece holding `startTag` through the piece
+    // holding "</game>". True for a complete record; false at the end of the file, with whatever
+    // partial record was read left in `record`.
+    bool ReadGameRecord(InputFile& input, std::string& record, std::string_view startTag);
+
+    // Reads the record again from m_positions[m_currentIndex], the start of its start-tag piece.
+    bool RereadGameRecord(InputFile& input, std::string& record, std::string_view startTag);
+
+    // Put up the open or save dialog with `path` as the initial name. On OK `path` holds the choice
+    // and the result is true; on cancel `path` is left as it was.
+    bool ChooseOpenFile(std::string& path, const std::vector<FileFilter>& filters, std::string_view defaultExtension);
+    bool ChooseSaveFile(std::string& path, const std::vector<FileFilter>& filters, std::string_view defaultExtension);
+
+    // Start of the start-tag piece of each record shown by browsing.
+    std::array<std::int64_t, POSITION_COUNT> m_positions{};
+    // -1 before the first record, then 0 to 199.
+    int m_currentIndex = -1;
+    // Start of the start-tag piece the last read met.
+    std::int64_t m_lastStartPosition = 0;
+    std::string m_dialogTitle;
+
+private:
+    bool ChooseFile(FileDialogRequest::Kind kind, std::string& path, const std::vector<FileFilter>& filters,
+                    std::string_view defaultExtension);
+};
+
+// Seeks to the start of the file.
+void RewindInput(InputFile& input);
+
+// Clears `text`, then appends every remaining piece until the end of the file.
+void ReadRemainingText(InputFile& input, std::string& text);
+
+// Rewinds and reads until a piece names a format: "<game name=" (listing), "<game romname="
+// (controls.xml) or the merged-file banner. Appends every piece before it to `header`, leaves the
+// file at the start of the deciding piece, stores the format in the file and returns it. At the
+// end of the file returns FORMAT_UNKNOWN and leaves the file's format as it was.
+InputFormat DetectInputFormat(InputFile& input, std::string& header);
+
+} // namespace pellaquin
