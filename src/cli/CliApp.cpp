@@ -30,7 +30,8 @@ const std::set<std::string, std::less<>> VALUE_OPTIONS = {
 std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args) {
     std::vector<std::string> joined;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i > 0 && i + 1 < args.size() && VALUE_OPTIONS.count(args[i]) != 0) {
+        if (i > 0 && i + 1 < args.size() && VALUE_OPTIONS.count(args[i]) != 0 && !args[i + 1].empty() &&
+            args[i + 1].front() == '-') {
             joined.push_back(args[i] + "=" + args[i + 1]);
             ++i;
         } else {

@@ -1,0 +1,113 @@
+#include "records/RecordReader.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace pellaquin {
+namespace {
+
+constexpr std::string_view START_TAG = "<game name=";
+
+class RecordReaderTest : public ::testing::Test {
+protected:
+    void Open(std::string_view bytes) {
+        ASSERT_EQ(m_input.Open(m_folder.Write("input", bytes)), InputFile::OpenResult::OK);
+    }
+
+    test::TemporaryFolder m_folder;
+    InputFile m_input;
+    RecordReader m_reader;
+    std::string m_record;
+};
+
+// A record runs from the start-tag line through the "</game>" line; text between records is passed over.
+TEST_F(RecordReaderTest, ReadsOneRecordAfterAnother) {
+    Open("<mame>\n<game name=\"a\">\n<x/>\n</game>\njunk\n<game name=\"b\">\n</game>\n</mame>\n");
+    ASSERT_TRUE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_EQ(m_record, "<game name=\"a\">\n<x/>\n</game>\n");
+    ASSERT_TRUE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_EQ(m_record, "<game name=\"b\">\n</game>\n");
+    EXPECT_FALSE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_EQ(m_record, "");
+}
+
+// An end tag before any start tag is passed over, and a second start tag joins both games in one record.
+TEST_F(RecordReaderTest, StrayEndTagsAndMissingEndTags) {
+    Open("</game>\n<game name=\"a\">\n<game name=\"b\">\n</game>\n");
+    ASSERT_TRUE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_EQ(m_record, "<game name=\"a\">\n<game name=\"b\">\n</game>\n");
+    EXPECT_EQ(m_reader.m_lastStartPosition, 24);
+}
+
+// A record cut off by the end of the file comes back as it was read, with a false result.
+TEST_F(RecordReaderTest, RecordCutOffByEndOfFile) {
+    Open("<game name=\"a\">\n<rom name=\"x\"");
+    EXPECT_FALSE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_EQ(m_record, "<game name=\"a\">\n<rom name=\"x\"");
+}
+
+// Tags are tested on each piece: a start tag split across a 199-byte boundary is not seen.
+TEST_F(RecordReaderTest, TagSplitAcrossPiecesIsNotSeen) {
+    std::string split = std::string(195, ' ') + "<game name=\"hidden\">\n</game>\n";
+    std::string whole = std::string(150, ' ') + "<game name=\"seen\">\n</game>\n";
+    Open(split + whole);
+    ASSERT_TRUE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_NE(m_record.find("seen"), std::string::npos);
+    EXPECT_EQ(m_record.find("hidden"), std::string::npos);
+}
+
+// Re-reading starts exactly at the remembered start-tag piece, however long the start line is.
+TEST_F(RecordReaderTest, RereadShowsTheSameRecordForLongStartLines) {
+    std::string first = "<game name=\"first\" " + std::string(120, 'p') + ">\n</game>\n";
+    std::string second = "<game name=\"second\" " + std::string(300, 'q') + ">\n<d/>\n</game>\n";
+    Open(first + second);
+    ASSERT_TRUE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    ASSERT_TRUE(m_reader.ReadGameRecord(m_input, m_record, START_TAG));
+    std::string secondRecord = m_record;
+    m_reader.m_currentIndex = 1;
+    m_reader.m_positions[1] = m_reader.m_lastStartPosition;
+    EXPECT_EQ(m_reader.m_lastStartPosition, static_cast<std::int64_t>(first.size()));
+
+    ASSERT_TRUE(m_reader.RereadGameRecord(m_input, m_record, START_TAG));
+    EXPECT_EQ(m_record, secondRecord);
+}
+
+// ReadRemainingText takes every piece up to the end; RewindInput starts again from the first byte.
+TEST_F(RecordReaderTest, ReadsTheRestOfTheFile) {
+    Open("a\r\nb\nc");
+    std::string_view piece;
+    ASSERT_TRUE(m_input.ReadPiece(piece));
+    std::string rest = "old";
+    ReadRemainingText(m_input, rest);
+    EXPECT_EQ(rest, "b\nc");
+    RewindInput(m_input);
+    ReadRemainingText(m_input, rest);
+    EXPECT_EQ(rest, "a\nb\nc");
+}
+
+// The file dialogs go through the seam: a cancel leaves the path, a choice replaces it.
+TEST(RecordReaderDialogTest, ChooseFileGoesThroughTheSeam) {
+    RecordReader reader;
+    reader.m_dialogTitle = "Save file as...";
+    FileDialogRequest seen;
+    SetFileDialogHandler([&](const FileDialogRequest& request) -> std::optional<std::string> {
+        seen = request;
+        return request.initialPath == "cancel" ? std::nullopt : std::optional<std::string>("/tmp/chosen.txt");
+    });
+    std::string path = "cancel";
+    EXPECT_FALSE(reader.ChooseSaveFile(path, {{"text files (*.txt)", "*.txt"}}, "txt"));
+    EXPECT_EQ(path, "cancel");
+    path = "";
+    EXPECT_TRUE(reader.ChooseOpenFile(path, {{"xml files (*.xml)", "*.xml"}}, "xml"));
+    EXPECT_EQ(path, "/tmp/chosen.txt");
+    EXPECT_EQ(seen.kind, FileDialogRequest::Kind::OPEN);
+    EXPECT_EQ(seen.title, "Save file as...");
+    EXPECT_EQ(seen.defaultExtension, "xml");
+    ASSERT_EQ(seen.filters.size(), 1u);
+    EXPECT_EQ(seen.filters[0].pattern, "*.xml");
+    SetFileDialogHandler(nullptr);
+}
+
+} // namespace
+} // namespace pellaquin
