@@ -1,0 +1,86 @@
+#include "search/WizardCommand.h"
+
+#include "records/ByteText.h"
+#include "records/TagVocabulary.h"
+
+#include <initializer_list>
+#include <utility>
+
+namespace pellaquin {
+
+namespace {
+
+constexpr std::string_view PIECE_JOINER = " & ";
+
+// Joins the words of the ticked boxes; two or more are put in parentheses so they act as one term.
+std::string JoinTicked(std::initializer_list<std::pair<bool, std::string_view>> boxes, std::string_view joiner) {
+    std::string joined;
+    int ticked = 0;
+    for (const auto& [isTicked, word] : boxes) {
+        if (isTicked) {
+            joined += (ticked++ > 0 ? std::string(joiner) : std::string()) + std::string(word);
+        }
+    }
+    return ticked > 1 ? "(" + joined + ")" : joined;
+}
+
+std::string ButtonsPiece(const WizardState& state, InputFormat format) {
+    if (state.buttonsIndex < 1) {
+        return {};
+    }
+    int buttons = state.buttonsIndex - 1;
+    std::string key(TagVocabulary::ButtonsKey(format));
+    if (!state.orLess) {
+        // A listing leaves the attribute out for games without buttons.
+        return buttons == 0 && format == FORMAT_LISTXML ? "!buttons=" : key + std::to_string(buttons);
+    }
+    std::string piece = "(";
+    for (int count = buttons; count >= 1; --count) {
+        piece += key + std::to_string(count) + " | ";
+    }
+    piece += format == FORMAT_LISTXML ? "!buttons=)" : "numButtons=0)";
+    return piece;
+}
+
+std::string CategoryPiece(const WizardState& state) {
+    if (state.categoryIndex < 1) {
+        return {};
+    }
+    return (state.categoryNot ? "!" : "") + state.categoryText;
+}
+
+} // namespace
+
+std::string ComposeWizardCommand(const WizardState& state, InputFormat format) {
+    bool carriesGameData = format == FORMAT_LISTXML || format == FORMAT_MERGED;
+    std::string pieces[] = {
+        state.cocktail ? std::string(TagVocabulary::CocktailKey(format)) : std::string(),
+        ButtonsPiece(state, format),
+        state.verticalOnly && !state.horizontalOnly ? "(rotate=90 | rotate=270)" : "",
+        state.horizontalOnly && !state.verticalOnly ? "(rotate=0 | rotate=180)" : "",
+        JoinTicked({{state.joy2way, "joy2way"},
+                    {state.joy4way, "joy4way"},
+                    {state.joy8way, "joy8way"},
+                    {state.dial, "dial"},
+                    {state.trackball, "trackball"},
+                    {state.pedal, "pedal"}},
+                   " | "),
+        carriesGameData ? JoinTicked({{state.noClones, "!cloneof"},
+                                      {state.noSamples, "!sample_name="},
+                                      {state.playable, "!emulation=preliminary"}},
+                                     PIECE_JOINER)
+                        : std::string(),
+        CategoryPiece(state),
+    };
+    std::string command;
+    for (const std::string& piece : pieces) {
+        if (!piece.empty()) {
+            command += piece;
+            command += PIECE_JOINER;
+        }
+    }
+    StripTrailing(command, "& ");
+    return command;
+}
+
+} // namespace pellaquin
