@@ -103,6 +103,9 @@ void InputFile::Fill(std::size_t wanted) {
         }
         m_end += static_cast<std::size_t>(count);
     }
+    if (m_progressObserver) {
+        m_progressObserver(m_bufferStart + static_cast<std::int64_t>(m_end), Size());
+    }
 }
 
 bool InputFile::ReadPiece(std::string_view& piece) {

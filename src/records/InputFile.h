@@ -3,6 +3,7 @@
 #include "records/InputFormat.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,11 @@ public:
     // Moves to `position` (clamped to the start of the file). Returns false if the seek failed.
     bool Seek(std::int64_t position);
 
+    // Called after each refill of the read buffer with the position reached and the file's size, so a
+    // window can show how far a long run has come.
+    using ProgressObserver = std::function<void(std::int64_t position, std::int64_t size)>;
+    void SetProgressObserver(ProgressObserver observer) { m_progressObserver = std::move(observer); }
+
     // True once a read failed for another reason than the end of the file.
     bool HadReadError() const { return m_readError; }
     std::int64_t Size() const;
@@ -59,6 +65,7 @@ private:
     bool m_atEndOfFile = false;
     bool m_readError = false;
     InputFormat m_format = FORMAT_UNKNOWN;
+    ProgressObserver m_progressObserver;
 };
 
 } // namespace pellaquin

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,23 @@ TEST(InputFileTest, ReadsFilesLargerThanItsBuffer) {
     for (const std::string& piece : pieces) {
         ASSERT_EQ(piece, std::string(150, 'x') + "\n");
     }
+}
+
+// The progress observer follows the reads up to the end of the file.
+TEST(InputFileTest, ReportsProgressUpToTheSize) {
+    test::TemporaryFolder folder;
+    InputFile input;
+    std::string bytes(3 << 20, 'x');
+    ASSERT_EQ(input.Open(folder.Write("input", bytes)), InputFile::OpenResult::OK);
+    std::vector<std::int64_t> positions;
+    input.SetProgressObserver([&](std::int64_t position, std::int64_t size) {
+        EXPECT_EQ(size, static_cast<std::int64_t>(bytes.size()));
+        positions.push_back(position);
+    });
+    ReadAllPieces(input);
+    ASSERT_GE(positions.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()));
+    EXPECT_EQ(positions.back(), static_cast<std::int64_t>(bytes.size()));
 }
 
 // Folders and missing files are not readable input files.
