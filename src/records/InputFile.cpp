@@ -99,7 +99,7 @@ void InputFile::Fill(std::size_t wanted) {
         if (count <= 0) {
             m_readError = m_readError || count < 0;
             m_atEndOfFile = true;
-            return;
+            break;
         }
         m_end += static_cast<std::size_t>(count);
     }
