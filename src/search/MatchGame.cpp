@@ -1,5 +1,8 @@
 #include "records/ByteText.h"
 #include "records/GameScanner.h"
+#include "search/PreparedText.h"
+
+#include <cstring>
 
 namespace pellaquin {
 
@@ -9,11 +12,6 @@ namespace {
 // "NO" is never found in a prepared record, and "=" always is: every start tag ends in "=".
 constexpr std::string_view TRUE_TOKEN = "=";
 constexpr std::string_view FALSE_TOKEN = "NO";
-
-void Prepare(std::string& text) {
-    RemoveChar(text, '"');
-    LowerAscii(text);
-}
 
 // An operator counts only from position 1 on.
 bool HasOperatorAfterStart(std::string_view command) {
@@ -67,17 +65,17 @@ bool GameScanner::MatchTerm(std::string_view preparedRecord, std::string_view te
         std::size_t last = term.find_last_not_of("-!");
         term = first == std::string_view::npos ? std::string_view() : term.substr(first, last - first + 1);
     }
-    bool found = preparedRecord.find(term) != std::string_view::npos;
+    // memmem's shift tables beat a first-character scan on XML, where "<", "e" and "=" are everywhere.
+    bool found = term.empty() || ::memmem(preparedRecord.data(), preparedRecord.size(), term.data(), term.size()) != nullptr;
     return negated ? found : !found;
 }
 
 bool GameScanner::MatchGame(std::string_view record, std::string_view command) {
     // Reused between calls: a scan prepares one record per game, and most records are alike in size.
     thread_local std::string preparedRecord;
-    preparedRecord.assign(record);
-    Prepare(preparedRecord);
-    std::string preparedCommand(command);
-    Prepare(preparedCommand);
+    PrepareText(record, preparedRecord);
+    std::string preparedCommand;
+    PrepareText(command, preparedCommand);
 
     if (preparedCommand.find('(') != std::string::npos && preparedCommand.find(')') != std::string::npos) {
         // Innermost groups first, rightmost first among siblings.
