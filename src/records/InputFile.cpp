@@ -36,7 +36,7 @@ InputFile::OpenResult InputFile::Open(const std::string& path) {
     m_descriptor = descriptor;
     m_buffer.resize(BUFFER_SIZE);
     m_cursor = m_end = 0;
-    m_bufferStart = 0;
+    m_bufferStart = m_pieceOrigin = 0;
     m_atEndOfFile = m_readError = false;
     m_format = FORMAT_UNKNOWN;
     return OpenResult::OK;
@@ -70,12 +70,14 @@ bool InputFile::Seek(std::int64_t position) {
     if (position >= m_bufferStart && position <= bufferEnd) {
         // Stepping back within what is already read costs nothing; browsing and detection do it often.
         m_cursor = static_cast<std::size_t>(position - m_bufferStart);
+        m_pieceOrigin = position;
         return true;
     }
     if (::lseek(m_descriptor, position, SEEK_SET) < 0) {
         return false;
     }
     m_bufferStart = position;
+    m_pieceOrigin = position;
     m_cursor = m_end = 0;
     m_atEndOfFile = false;
     return true;
@@ -90,6 +92,10 @@ void InputFile::Fill(std::size_t wanted) {
         m_bufferStart += static_cast<std::int64_t>(m_cursor);
         m_end -= m_cursor;
         m_cursor = 0;
+    }
+    if (wanted > m_buffer.size()) {
+        // A reader that needs a whole record in view gets room for it; records are rarely large.
+        m_buffer.resize(std::max(wanted, m_buffer.size() * 2));
     }
     while (m_end < wanted) {
         ssize_t count = ::read(m_descriptor, m_buffer.data() + m_end, m_buffer.size() - m_end);
@@ -126,6 +132,7 @@ bool InputFile::ReadPiece(std::string_view& piece) {
         std::size_t kept = rawLength - (carriageReturn ? 1 : 0);
         if (kept < MAX_PIECE) {
             m_cursor += rawLength + 1;
+            m_pieceOrigin = Tell();
             if (carriageReturn) {
                 // The buffer must keep the file's own bytes for a later seek back, so the
                 // translated piece is put together aside.
@@ -144,6 +151,47 @@ bool InputFile::ReadPiece(std::string_view& piece) {
     m_cursor += length;
     piece = std::string_view(start, length);
     return true;
+}
+
+std::string_view InputFile::Buffered(std::size_t wanted) {
+    if (m_descriptor < 0) {
+        return {};
+    }
+    Fill(wanted);
+    return std::string_view(m_buffer.data() + m_cursor, m_end - m_cursor);
+}
+
+std::size_t InputFile::PieceStart(std::size_t offset) const {
+    const char* start = m_buffer.data() + m_cursor;
+    const auto* lineFeed = static_cast<const char*>(::memrchr(start, '\n', offset));
+    std::int64_t lineStart = lineFeed != nullptr ? Tell() + (lineFeed - start) + 1 : m_pieceOrigin;
+    std::int64_t position = Tell() + static_cast<std::int64_t>(offset);
+    std::int64_t pieceStart = position - (position - lineStart) % static_cast<std::int64_t>(MAX_PIECE);
+    return static_cast<std::size_t>(pieceStart - Tell());
+}
+
+std::size_t InputFile::PieceEnd(std::size_t offset) {
+    std::string_view bytes = Buffered(offset + LOOKAHEAD);
+    std::size_t window = std::min(bytes.size() - offset, LOOKAHEAD);
+    const auto* start = bytes.data() + offset;
+    const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', window));
+    if (lineFeed != nullptr) {
+        auto rawLength = static_cast<std::size_t>(lineFeed - start);
+        std::size_t kept = rawLength - (rawLength > 0 && lineFeed[-1] == '\r' ? 1 : 0);
+        if (kept < MAX_PIECE) {
+            return offset + rawLength + 1;
+        }
+    }
+    return offset + std::min(window, MAX_PIECE);
+}
+
+void InputFile::Skip(std::size_t count) {
+    const char* start = m_buffer.data() + m_cursor;
+    const auto* lineFeed = static_cast<const char*>(::memrchr(start, '\n', count));
+    if (lineFeed != nullptr) {
+        m_pieceOrigin = Tell() + (lineFeed - start) + 1;
+    }
+    m_cursor += count;
 }
 
 } // namespace pellaquin

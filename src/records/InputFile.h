@@ -34,6 +34,22 @@ public:
     // valid until the next read or seek. Returns false at the end of the file or on a read error.
     bool ReadPiece(std::string_view& piece);
 
+    // Bulk reading, for readers that look for texts across many pieces at once. Offsets count the
+    // file's own bytes from the read position, which is always the start of a piece.
+
+    // The buffered bytes from the read position on, as they stand in the file (CRs kept), after
+    // making at least `wanted` of them available unless the file ends first. Valid until the next
+    // call that reads, seeks or skips.
+    std::string_view Buffered(std::size_t wanted);
+    // True when Buffered holds everything up to the end of the file.
+    bool BufferedToEnd() const { return m_atEndOfFile; }
+    // The start of the piece that holds the byte at `offset` (which must be buffered).
+    std::size_t PieceStart(std::size_t offset) const;
+    // Where the piece that starts at `offset` ends, as ReadPiece would cut it.
+    std::size_t PieceEnd(std::size_t offset);
+    // Moves the read position `count` bytes on, to the start of a piece.
+    void Skip(std::size_t count);
+
     // The file position of the next byte to read, counted in the file's own bytes.
     std::int64_t Tell() const { return m_bufferStart + static_cast<std::int64_t>(m_cursor); }
     // Moves to `position` (clamped to the start of the file). Returns false if the seek failed.
@@ -62,6 +78,9 @@ private:
     std::size_t m_cursor = 0;
     std::size_t m_end = 0;
     std::int64_t m_bufferStart = 0;
+    // Where the cutting of the current line into pieces began: just after its line feed, or where
+    // reading was moved to.
+    std::int64_t m_pieceOrigin = 0;
     bool m_atEndOfFile = false;
     bool m_readError = false;
     InputFormat m_format = FORMAT_UNKNOWN;

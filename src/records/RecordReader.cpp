@@ -2,9 +2,105 @@
 
 #include "records/TagVocabulary.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace pellaquin {
 
+namespace {
+
+constexpr std::size_t NOT_FOUND = std::string_view::npos;
+
+enum class Passed { KEEP, DISCARD };
+
+// Finds from `from` on the first occurrence of `tag` that lies within one piece: a tag cut in two
+// by a piece boundary is not seen. Buffers more of the file as needed; NOT_FOUND at its end. With
+// DISCARD, the pieces searched in vain are read past, so memory stays flat over long stretches
+// without the tag; offsets then count from the new read position.
+std::size_t FindTagInOnePiece(InputFile& input, std::string_view tag, std::size_t from, Passed passed) {
+    std::string_view bytes = input.Buffered(from + tag.size());
+    for (;;) {
+        while (from + tag.size() <= bytes.size()) {
+            const void* hit = ::memmem(bytes.data() + from, bytes.size() - from, tag.data(), tag.size());
+            if (hit == nullptr) {
+                break;
+            }
+            auto found = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+            if (input.PieceStart(found) == input.PieceStart(found + tag.size() - 1)) {
+                return found;
+            }
+            from = found + 1;
+        }
+        if (input.BufferedToEnd()) {
+            return NOT_FOUND;
+        }
+        from = std::max(from, bytes.size() >= tag.size() ? bytes.size() - tag.size() + 1 : 0);
+        if (passed == Passed::DISCARD) {
+            std::size_t kept = input.PieceStart(from);
+            input.Skip(kept);
+            from -= kept;
+            bytes = input.Buffered(bytes.size() - kept + (1 << 16));
+        } else {
+            bytes = input.Buffered(bytes.size() + (bytes.size() / 2) + (1 << 16));
+        }
+    }
+}
+
+// Appends the file's bytes as pieces would carry them: a CR right before a LF is dropped.
+void AppendTranslated(std::string& record, std::string_view bytes) {
+    for (;;) {
+        std::size_t carriageReturn = bytes.find("\r\n");
+        if (carriageReturn == NOT_FOUND) {
+            record.append(bytes);
+            return;
+        }
+        record.append(bytes.substr(0, carriageReturn));
+        bytes.remove_prefix(carriageReturn + 1);
+    }
+}
+
+} // namespace
+
 bool RecordReader::ReadGameRecord(InputFile& input, std::string& record, std::string_view startTag) {
+    if (startTag.empty() || startTag.find_first_of("\r\n") != NOT_FOUND) {
+        return ReadGameRecordPieceByPiece(input, record, startTag);
+    }
+    record.clear();
+    std::size_t startTagAt = FindTagInOnePiece(input, startTag, 0, Passed::DISCARD);
+    if (startTagAt == NOT_FOUND) {
+        input.Skip(input.Buffered(0).size());
+        return false;
+    }
+    std::size_t recordStart = input.PieceStart(startTagAt);
+    std::size_t endTagAt = FindTagInOnePiece(input, RECORD_END_TAG, recordStart, Passed::KEEP);
+    std::string_view bytes = input.Buffered(0);
+    std::size_t recordEnd = endTagAt == NOT_FOUND ? bytes.size() : input.PieceEnd(input.PieceStart(endTagAt));
+    bytes = input.Buffered(0);
+
+    // A later start tag inside the record does not begin another one; only its place is remembered.
+    std::size_t lastStart = recordStart;
+    for (std::size_t from = startTagAt + 1;;) {
+        const void* hit = ::memmem(bytes.data() + from, recordEnd - std::min(from, recordEnd), startTag.data(),
+                                   startTag.size());
+        if (hit == nullptr) {
+            break;
+        }
+        auto found = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
+        if (found + startTag.size() > recordEnd) {
+            break;
+        }
+        if (input.PieceStart(found) == input.PieceStart(found + startTag.size() - 1)) {
+            lastStart = input.PieceStart(found);
+        }
+        from = found + 1;
+    }
+    m_lastStartPosition = input.Tell() + static_cast<std::int64_t>(lastStart);
+    AppendTranslated(record, bytes.substr(recordStart, recordEnd - recordStart));
+    input.Skip(recordEnd);
+    return endTagAt != NOT_FOUND;
+}
+
+bool RecordReader::ReadGameRecordPieceByPiece(InputFile& input, std::string& record, std::string_view startTag) {
     record.clear();
     bool insideRecord = false;
     std::string_view piece;

@@ -22,6 +22,10 @@ public:
     // partial record was read left in `record`.
     bool ReadGameRecord(InputFile& input, std::string& record, std::string_view startTag);
 
+    // The same result read piece by piece, as the rule above is worded. ReadGameRecord finds the tags
+    // in whole buffers instead, which is many times faster on large files.
+    bool ReadGameRecordPieceByPiece(InputFile& input, std::string& record, std::string_view startTag);
+
     // Reads the record again from m_positions[m_currentIndex], the start of its start-tag piece.
     bool RereadGameRecord(InputFile& input, std::string& record, std::string_view startTag);
 

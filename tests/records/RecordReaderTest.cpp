@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <vector>
+
 namespace pellaquin {
 namespace {
 
@@ -84,6 +87,48 @@ TEST_F(RecordReaderTest, ReadsTheRestOfTheFile) {
     RewindInput(m_input);
     ReadRemainingText(m_input, rest);
     EXPECT_EQ(rest, "a\nb\nc");
+}
+
+// Finding tags in whole buffers gives exactly what reading piece by piece gives: the same records,
+// results, remembered starts and positions, on files full of long lines, CR LF pairs and tags cut
+// by piece boundaries.
+TEST(RecordReaderBulkTest, AgreesWithPieceByPieceReading) {
+    const std::vector<std::string> parts = {"<game name=\"a\">", "</game>", "\n", "\r\n", "\r", "x",
+                                            "<game name=", "</ga", "me>", std::string(60, 'y'), std::string(190, 'z')};
+    std::mt19937 random(7);
+    test::TemporaryFolder folder;
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes;
+        std::size_t count = 1 + random() % 60;
+        for (std::size_t i = 0; i < count; ++i) {
+            bytes += parts[random() % parts.size()];
+        }
+        std::string path = folder.Write("input", bytes);
+        InputFile bulkInput;
+        InputFile pieceInput;
+        ASSERT_EQ(bulkInput.Open(path), InputFile::OpenResult::OK);
+        ASSERT_EQ(pieceInput.Open(path), InputFile::OpenResult::OK);
+        std::int64_t start = static_cast<std::int64_t>(random() % 3 == 0 ? random() % (bytes.size() + 1) : 0);
+        bulkInput.Seek(start);
+        pieceInput.Seek(start);
+        RecordReader bulk;
+        RecordReader pieces;
+        for (int record = 0; record < 40; ++record) {
+            std::string bulkRecord;
+            std::string pieceRecord;
+            bool bulkResult = bulk.ReadGameRecord(bulkInput, bulkRecord, START_TAG);
+            bool pieceResult = pieces.ReadGameRecordPieceByPiece(pieceInput, pieceRecord, START_TAG);
+            ASSERT_EQ(bulkRecord, pieceRecord) << "round " << round << " record " << record;
+            ASSERT_EQ(bulkResult, pieceResult);
+            ASSERT_EQ(bulkInput.Tell(), pieceInput.Tell());
+            if (!pieceRecord.empty()) {
+                ASSERT_EQ(bulk.m_lastStartPosition, pieces.m_lastStartPosition);
+            }
+            if (!pieceResult) {
+                break;
+            }
+        }
+    }
 }
 
 // The file dialogs go through the seam: a cancel leaves the path, a choice replaces it.
