@@ -1,0 +1,128 @@
+#include "data/MameCapture.h"
+
+#include "output/ByteSink.h"
+#include "platform/ProcessStart.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pellaquin {
+
+namespace {
+
+constexpr std::string_view PROGRAM_MARKER = ".exe";
+constexpr const char* LISTING_ARGUMENT = "-listxml";
+
+// Where a listing goes when MAME's own folder cannot take it; empty when there is no home to use.
+std::filesystem::path DataFolder() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    // A relative XDG_DATA_HOME is not valid and is passed over, as other programs do.
+    if (dataHome != nullptr && dataHome[0] == '/') {
+        return std::filesystem::path(dataHome) / "pellaquin";
+    }
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || home[0] == '\0') {
+        return {};
+    }
+    return std::filesystem::path(home) / ".local" / "share" / "pellaquin";
+}
+
+// A sink for the listing at `path`, or null when its folder cannot take the temporary file.
+std::unique_ptr<ReplacingFileSink> OpenListing(const std::string& path) {
+    auto sink = std::make_unique<ReplacingFileSink>(path);
+    if (!sink->Open()) {
+        sink.reset();
+    }
+    return sink;
+}
+
+} // namespace
+
+bool IsMameProgram(const std::string& path) {
+    if (path.find(PROGRAM_MARKER) != std::string::npos) {
+        return true;
+    }
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+CaptureOutcome CaptureListing(const std::string& chosenPath) {
+    CaptureOutcome outcome;
+    outcome.program = chosenPath;
+    if (!IsMameProgram(chosenPath)) {
+        outcome.result = CaptureResult::LISTING_CHOSEN;
+        outcome.listingPath = chosenPath;
+        return outcome;
+    }
+
+    std::filesystem::path folder = std::filesystem::path(chosenPath).parent_path();
+    std::string listingPath = (folder / CAPTURED_LISTING_NAME).string();
+    std::unique_ptr<ReplacingFileSink> listing = OpenListing(listingPath);
+    bool elsewhere = false;
+    if (!listing) {
+        std::filesystem::path dataFolder = DataFolder();
+        if (!dataFolder.empty()) {
+            // A folder that cannot be made shows as the listing failing to open in it.
+            std::error_code ignored;
+            std::filesystem::create_directories(dataFolder, ignored);
+            listingPath = (dataFolder / CAPTURED_LISTING_NAME).string();
+            listing = OpenListing(listingPath);
+            elsewhere = true;
+        }
+    }
+    if (!listing) {
+        outcome.result = CaptureResult::CANNOT_WRITE;
+        return outcome;
+    }
+
+    std::int64_t received = 0;
+    ProgramRun run = RunProgram(chosenPath, {LISTING_ARGUMENT}, folder.string(), [&](std::string_view bytes) {
+        received += static_cast<std::int64_t>(bytes.size());
+        return listing->Write(bytes);
+    });
+    outcome.code = run.code;
+    outcome.killed = run.outcome == ProgramRun::Outcome::KILLED;
+    if (run.outcome == ProgramRun::Outcome::CANNOT_START) {
+        outcome.result = CaptureResult::CANNOT_START;
+    } else if (run.outcome == ProgramRun::Outcome::KILLED || run.code != 0) {
+        outcome.result = CaptureResult::MAME_FAILED;
+    } else if (received == 0) {
+        outcome.result = CaptureResult::EMPTY_LISTING;
+    } else if (!listing->Commit()) {
+        outcome.result = CaptureResult::CANNOT_WRITE;
+    } else {
+        outcome.result = elsewhere ? CaptureResult::CAPTURED_ELSEWHERE : CaptureResult::CAPTURED;
+        outcome.listingPath = listingPath;
+    }
+    return outcome;
+}
+
+std::string CaptureMessage(const CaptureOutcome& outcome) {
+    switch (outcome.result) {
+    case CaptureResult::LISTING_CHOSEN:
+    case CaptureResult::CAPTURED:
+        return {};
+    case CaptureResult::CAPTURED_ELSEWHERE:
+        return "MAME's folder cannot be written to, so its xml listing was saved as\r\n" +
+               outcome.listingPath.value_or(std::string());
+    case CaptureResult::CANNOT_WRITE:
+        return "There is no folder I can save MAME's xml listing in!?\r\nYour listing path is unchanged.";
+    case CaptureResult::CANNOT_START:
+        return "MAME could not be started (" + std::string(std::strerror(outcome.code)) + ")!?\r\n" + outcome.program +
+               "\r\nYour listing path is unchanged.";
+    case CaptureResult::MAME_FAILED:
+        return (outcome.killed ? "MAME was stopped by signal " + std::to_string(outcome.code)
+                               : "MAME ended with exit status " + std::to_string(outcome.code)) +
+               " before giving up its xml listing!?\r\nYour listing path is unchanged.";
+    case CaptureResult::EMPTY_LISTING:
+        return "MAME gave up an empty xml listing!?\r\nYour listing path is unchanged.";
+    }
+    return {};
+}
+
+} // namespace pellaquin

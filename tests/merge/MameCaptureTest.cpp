@@ -1,0 +1,243 @@
+#include "data/MameCapture.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <set>
+
+#include <sys/fsuid.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pellaquin {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* LISTING_SCRIPT = "#!/bin/sh\n"
+                                       "printf '<?xml version=\"1.0\"?>\\n<mame build=\"fake\">\\n'\n"
+                                       "echo \"arguments:$# $1\"\n"
+                                       "echo \"folder:$(pwd -P)\"\n";
+
+// An executable script `name` in `folder`.
+std::string WriteProgram(const fs::path& folder, const std::string& name, std::string_view script) {
+    std::string path = (folder / name).string();
+    std::ofstream(path, std::ios::binary) << script;
+    fs::permissions(path, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                              fs::perms::others_read | fs::perms::others_exec);
+    return path;
+}
+
+std::set<std::string> FolderNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+// Sets an environment variable for the life of the object and then puts back what was there.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const std::optional<std::string>& value) : m_name(name) {
+        if (const char* old = std::getenv(name)) {
+            m_old = old;
+        }
+        Set(value);
+    }
+    ~ScopedEnvironment() { Set(m_old); }
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    void Set(const std::optional<std::string>& value) {
+        if (value) {
+            ::setenv(m_name.c_str(), value->c_str(), 1);
+        } else {
+            ::unsetenv(m_name.c_str());
+        }
+    }
+    std::string m_name;
+    std::optional<std::string> m_old;
+};
+
+// File access as an ordinary user: root may write anywhere, so while this lives it checks files as
+// "nobody" would. Folders the test wants written must be open to everyone.
+class OrdinaryFileAccess {
+public:
+    OrdinaryFileAccess() : m_root(::geteuid() == 0) {
+        if (m_root) {
+            ::setfsuid(NOBODY);
+        }
+    }
+    ~OrdinaryFileAccess() {
+        if (m_root) {
+            ::setfsuid(0);
+        }
+    }
+    OrdinaryFileAccess(const OrdinaryFileAccess&) = delete;
+    OrdinaryFileAccess& operator=(const OrdinaryFileAccess&) = delete;
+
+private:
+    static constexpr uid_t NOBODY = 65534;
+    bool m_root;
+};
+
+// A program chosen in a folder we may write: its listing is captured there from its standard
+// output, with "-listxml" as its only argument and its own folder as its working directory.
+TEST(MameCaptureTest, CapturesBesideTheProgram) {
+    test::TemporaryFolder folder;
+    std::string program = WriteProgram(folder.Path(), "mame", LISTING_SCRIPT);
+    fs::path ourFolder = fs::current_path();
+
+    CaptureOutcome outcome = CaptureListing(program);
+    ASSERT_EQ(outcome.result, CaptureResult::CAPTURED) << CaptureMessage(outcome);
+    std::string listing = (folder.Path() / "listxml.xml").string();
+    EXPECT_EQ(outcome.listingPath, listing);
+    EXPECT_EQ(test::ReadWholeFile(listing), "<?xml version=\"1.0\"?>\n<mame build=\"fake\">\narguments:1 -listxml\n"
+                                            "folder:" +
+                                                fs::canonical(folder.Path()).string() + "\n");
+    EXPECT_EQ(fs::current_path(), ourFolder);
+    EXPECT_EQ(CaptureMessage(outcome), "");
+    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
+}
+
+// Blanks, quotes and shell syntax in the folder and program names reach the system untouched:
+// nothing is run by a shell, so nothing but the program runs.
+TEST(MameCaptureTest, PathsAreNeverInterpreted) {
+    test::TemporaryFolder folder;
+    fs::path odd = folder.Path() / "my \"games\" 'n; $(touch injected) `touch ticks` & more";
+    fs::create_directory(odd);
+    std::string program = WriteProgram(odd, "mame 64; $(touch name).exe", LISTING_SCRIPT);
+
+    CaptureOutcome outcome = CaptureListing(program);
+    ASSERT_EQ(outcome.result, CaptureResult::CAPTURED) << CaptureMessage(outcome);
+    EXPECT_EQ(outcome.listingPath, (odd / "listxml.xml").string());
+    EXPECT_NE(test::ReadWholeFile(*outcome.listingPath).find("folder:" + fs::canonical(odd).string() + "\n"),
+              std::string::npos);
+    EXPECT_EQ(FolderNames(odd), (std::set<std::string>{"listxml.xml", "mame 64; $(touch name).exe"}));
+    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{odd.filename().string()}));
+}
+
+// A program that fails, is killed or prints nothing leaves the earlier listing and no temporary
+// file behind, and the outcome carries no path to hold.
+TEST(MameCaptureTest, FailuresKeepTheEarlierListing) {
+    test::TemporaryFolder folder;
+    folder.Write("listxml.xml", "earlier listing");
+    struct Case {
+        const char* script;
+        CaptureResult result;
+        const char* message;
+    };
+    for (const Case& failure : {
+             Case{"#!/bin/sh\necho '<mame>'\nexit 3\n", CaptureResult::MAME_FAILED, "exit status 3"},
+             Case{"#!/bin/sh\necho '<mame>'\nkill -9 $$\n", CaptureResult::MAME_FAILED, "signal 9"},
+             Case{"#!/bin/sh\nexit 0\n", CaptureResult::EMPTY_LISTING, "empty"},
+         }) {
+        std::string program = WriteProgram(folder.Path(), "mame", failure.script);
+        CaptureOutcome outcome = CaptureListing(program);
+        EXPECT_EQ(outcome.result, failure.result) << failure.script;
+        EXPECT_FALSE(outcome.listingPath.has_value());
+        EXPECT_NE(CaptureMessage(outcome).find(failure.message), std::string::npos) << CaptureMessage(outcome);
+        EXPECT_EQ(test::ReadWholeFile((folder.Path() / "listxml.xml").string()), "earlier listing");
+        EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
+    }
+}
+
+// A ".exe" path that cannot be run is reported with its path; a chosen file that is not a program
+// (no ".exe", no execute permission, or ".EXE" in capitals) is taken as the listing itself.
+TEST(MameCaptureTest, ChoosingWhatToRun) {
+    test::TemporaryFolder folder;
+    std::string missing = (folder.Path() / "mame.exe").string();
+    CaptureOutcome cannotStart = CaptureListing(missing);
+    EXPECT_EQ(cannotStart.result, CaptureResult::CANNOT_START);
+    EXPECT_FALSE(cannotStart.listingPath.has_value());
+    EXPECT_NE(CaptureMessage(cannotStart).find(missing), std::string::npos);
+
+    for (const char* name : {"list.xml", "MAME.EXE"}) {
+        std::string listing = folder.Write(name, "<mame>\n");
+        CaptureOutcome chosen = CaptureListing(listing);
+        EXPECT_EQ(chosen.result, CaptureResult::LISTING_CHOSEN);
+        EXPECT_EQ(chosen.listingPath, listing);
+        EXPECT_EQ(CaptureMessage(chosen), "");
+    }
+    EXPECT_FALSE(fs::exists(folder.Path() / "listxml.xml"));
+    EXPECT_TRUE(IsMameProgram(WriteProgram(folder.Path(), "mame", LISTING_SCRIPT)));
+    EXPECT_TRUE(IsMameProgram((folder.Path() / "x.exe" / "listing.xml").string()));
+    EXPECT_FALSE(IsMameProgram(folder.Path().string()));
+}
+
+// When MAME's folder cannot be written, the listing goes to $XDG_DATA_HOME/pellaquin, or to
+// ~/.local/share/pellaquin without it, and the message says where; with no folder to take it, the
+// capture fails.
+TEST(MameCaptureTest, UnwritableFolderFallsBackToDataFolder) {
+    test::TemporaryFolder folder;
+    fs::permissions(folder.Path(), fs::perms::all);
+    fs::path games = folder.Path() / "games";
+    fs::path data = folder.Path() / "data";
+    fs::path home = folder.Path() / "home";
+    fs::create_directory(games);
+    fs::create_directory(data);
+    fs::create_directory(home);
+    fs::permissions(data, fs::perms::all);
+    fs::permissions(home, fs::perms::all);
+    std::string program = WriteProgram(games, "mame", LISTING_SCRIPT);
+    fs::permissions(games, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    ScopedEnvironment homeVariable("HOME", home.string());
+
+    {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", data.string());
+        OrdinaryFileAccess ordinary;
+        CaptureOutcome outcome = CaptureListing(program);
+        ASSERT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE) << CaptureMessage(outcome);
+        std::string expected = (data / "pellaquin" / "listxml.xml").string();
+        EXPECT_EQ(outcome.listingPath, expected);
+        EXPECT_NE(CaptureMessage(outcome).find(expected), std::string::npos);
+        EXPECT_NE(test::ReadWholeFile(expected).find("arguments:1 -listxml\n"), std::string::npos);
+    }
+    {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", std::nullopt);
+        OrdinaryFileAccess ordinary;
+        CaptureOutcome outcome = CaptureListing(program);
+        EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE);
+        EXPECT_EQ(outcome.listingPath, (home / ".local" / "share" / "pellaquin" / "listxml.xml").string());
+    }
+    {
+        ScopedEnvironment dataHome("XDG_DATA_HOME", (games / "data").string());
+        OrdinaryFileAccess ordinary;
+        CaptureOutcome outcome = CaptureListing(program);
+        EXPECT_EQ(outcome.result, CaptureResult::CANNOT_WRITE);
+        EXPECT_FALSE(outcome.listingPath.has_value());
+    }
+    EXPECT_EQ(FolderNames(games), (std::set<std::string>{"mame"}));
+}
+
+// The real MAME, where it is installed, gives up a listing (about 8 seconds).
+TEST(MameCaptureTest, RealMame) {
+    const std::string mame = "/usr/games/mame";
+    if (!fs::exists(mame)) {
+        GTEST_SKIP() << mame << " is not installed";
+    }
+    test::TemporaryFolder folder;
+    fs::permissions(folder.Path(), fs::perms::all);
+    // Its own folder is not ours to write, as for any ordinary user.
+    ScopedEnvironment dataHome("XDG_DATA_HOME", folder.Path().string());
+    OrdinaryFileAccess ordinary;
+    CaptureOutcome outcome = CaptureListing(mame);
+    ASSERT_TRUE(outcome.listingPath.has_value()) << CaptureMessage(outcome);
+    EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE);
+    std::ifstream listing(*outcome.listingPath, std::ios::binary);
+    std::string start(4096, '\0');
+    listing.read(start.data(), static_cast<std::streamsize>(start.size()));
+    EXPECT_EQ(start.substr(0, 22), "<?xml version=\"1.0\"?>\n");
+    EXPECT_NE(start.find("<!DOCTYPE mame ["), std::string::npos);
+}
+
+} // namespace
+} // namespace pellaquin
