@@ -1,5 +1,6 @@
 #include "cli/CliApp.h"
 
+#include "cli/DataCommands.h"
 #include "cli/ListCommand.h"
 
 #include <CLI/CLI.hpp>
@@ -70,12 +71,13 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     std::string listxmlPath, controlsPath, catverPath, mergedPath, mamePath;
     CLI::App* mergeCommand = app.add_subcommand("merge", "Merge MAME's listing, controls.xml and catver.ini");
-    mergeCommand->add_option("--listxml", listxmlPath)->required();
-    mergeCommand->add_option("--controls", controlsPath)->required();
-    mergeCommand->add_option("--catver", catverPath)->required();
-    mergeCommand->add_option("--output", mergedPath)->required();
+    mergeCommand->add_option("--listxml", listxmlPath, "MAME's -listxml output (classic <game> tags)")->required();
+    mergeCommand->add_option("--controls", controlsPath, "controls.xml")->required();
+    mergeCommand->add_option("--catver", catverPath, "catver.ini")->required();
+    mergeCommand->add_option("--output", mergedPath, "Merged file, replaced once the merge has finished")->required();
     CLI::App* captureCommand = app.add_subcommand("capture", "Capture MAME's -listxml output beside the program");
-    captureCommand->add_option("--mame", mamePath)->required();
+    captureCommand->add_option("--mame", mamePath, "MAME's program; any other file is taken as the listing")
+        ->required();
 
     std::vector<std::string> joined = JoinOptionValues(args);
     std::vector<char*> argv;
@@ -101,8 +103,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (countCommand->parsed()) {
         return RunCountCommand(countInput, countFind, out, err);
     }
-    err << (mergeCommand->parsed() ? "merge" : "capture") << " is not available in this build yet\n";
-    return 2;
+    if (mergeCommand->parsed()) {
+        return RunMergeCommand({listxmlPath, controlsPath, catverPath}, mergedPath, err);
+    }
+    return RunCaptureCommand(mamePath, out, err);
 }
 
 } // namespace pellaquin

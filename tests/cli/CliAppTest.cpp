@@ -117,13 +117,54 @@ TEST(CliAppTest, FailuresAndTheirMessages) {
     EXPECT_EQ(quotes.out, "5\n");
 }
 
+// merge writes the merged file silently; its failures print the message and exit 1.
+TEST(CliAppTest, Merge) {
+    test::TemporaryFolder folder;
+    std::string controls = test::DataPath("controls_small.xml");
+    std::string catver = folder.Write("catver.ini", "[Category]\r\npuckman=Maze\r\n");
+    std::string merged = (folder.Path() / "merged.xml").string();
+    CliRun run =
+        RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", merged});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    CliRun count = RunTool({"count", "--input", merged, "--find", "<category>maze & mirrored="});
+    EXPECT_EQ(count.out, "1\n");
+
+    CliRun noListing = RunTool({"merge", "--listxml", (folder.Path() / "none.xml").string(), "--controls", controls,
+                                "--catver", catver, "--output", merged});
+    EXPECT_EQ(noListing.status, 1);
+    EXPECT_EQ(noListing.err, "Error opening MAME's listxml file for reading!?\n");
+    CliRun overSource =
+        RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", catver});
+    EXPECT_EQ(overSource.status, 1);
+    EXPECT_NE(overSource.err.find("!?"), std::string::npos);
+    std::string noFolder = (folder.Path() / "none" / "merged.xml").string();
+    CliRun unwritable =
+        RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", noFolder});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_EQ(unwritable.err, "Error opening output file for write!?\nCannot write the output file " + noFolder + "\n");
+}
+
+// capture prints the listing's path: a chosen listing as it is; a failed capture exits 1.
+TEST(CliAppTest, Capture) {
+    CliRun chosen = RunTool({"capture", "--mame", LISTING});
+    EXPECT_EQ(chosen.status, 0);
+    EXPECT_EQ(chosen.out, LISTING + "\n");
+    test::TemporaryFolder folder;
+    CliRun missing = RunTool({"capture", "--mame", (folder.Path() / "mame.exe").string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_NE(missing.err.find("MAME could not be started"), std::string::npos);
+}
+
 // Usage errors exit 2 with the help text; --help documents every type.
 TEST(CliAppTest, UsageAndHelp) {
     CliRun badType = RunTool({"list", "--input", LISTING, "--type", "pdf", "--find", "x"});
     EXPECT_EQ(badType.status, 2);
     EXPECT_NE(badType.err.find("Usage"), std::string::npos);
     EXPECT_EQ(RunTool({}).status, 2);
-    EXPECT_EQ(RunTool({"merge", "--listxml", "a", "--controls", "b", "--catver", "c", "--output", "d"}).status, 2);
+    EXPECT_EQ(RunTool({"merge", "--listxml", "a", "--controls", "b", "--catver", "c"}).status, 2);
+    EXPECT_EQ(RunTool({"capture"}).status, 2);
 
     CliRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);

@@ -1,0 +1,34 @@
+#include "cli/DataCommands.h"
+
+#include "data/MameCapture.h"
+
+#include <ostream>
+
+namespace pellaquin {
+
+int RunMergeCommand(const MergeSources& sources, const std::string& outputPath, std::ostream& err) {
+    MergeResult result = MergeDataFiles(sources, outputPath);
+    if (result == MergeResult::OK) {
+        return 0;
+    }
+    err << MergeResultMessage(result) << '\n';
+    if (result == MergeResult::OUTPUT_NOT_WRITABLE || result == MergeResult::WRITE_FAILED) {
+        err << "Cannot write the output file " << outputPath << '\n';
+    }
+    return 1;
+}
+
+int RunCaptureCommand(const std::string& mamePath, std::ostream& out, std::ostream& err) {
+    CaptureOutcome outcome = CaptureListing(mamePath);
+    std::string message = CaptureMessage(outcome);
+    if (!message.empty()) {
+        err << message << '\n';
+    }
+    if (!outcome.listingPath) {
+        return 1;
+    }
+    out << *outcome.listingPath << '\n';
+    return 0;
+}
+
+} // namespace pellaquin
