@@ -5,6 +5,9 @@
 #include "records/ByteText.h"
 #include "records/TagVocabulary.h"
 #include "search/Extraction.h"
+#include "search/FieldExtractor.h"
+
+#include <vector>
 
 namespace pellaquin {
 
@@ -12,39 +15,49 @@ namespace {
 
 constexpr int TRAILING_EMPTY_STRINGS = 16;
 
+// The keys of an entry's values, each a column list of its own.
+enum EntryKey {
+    ROMOF, CLONEOF, SOURCEFILE, YEAR, MANUFACTURER, CATEGORY, BUTTONS, COINS, PLAYERS, CONTROL_TYPE, DISPLAY_TYPE,
+    ROTATE, WIDTH, HEIGHT, DRIVER_STATUS, COLOR, SOUND, EMULATION, GRAPHIC, ENTRY_KEY_COUNT
+};
+
 class MalaEntryBuilder {
 public:
     MalaEntryBuilder(const GameScanner& scanner, const InputFile& input) : m_scanner(scanner), m_input(input) {}
 
     const std::string& Build(std::string_view record) {
-        // Detection settles the format only once the scan has begun.
-        m_format = m_input.Format();
+        // Detection settles the format only once the scan has begun, and with it the buttons key.
+        if (m_format != m_input.Format() || m_keys.empty()) {
+            m_format = m_input.Format();
+            ParseKeys();
+        }
+        m_extractor.SetRecord(record);
         m_entry.clear();
         m_entry.push_back(mala::LIST_START);
         mala::AppendString(m_entry, ExtractRomName(record, m_format));
-        mala::AppendString(m_entry, Field(record, "romof="));
-        mala::AppendString(m_entry, Field(record, "cloneof="));
-        mala::AppendString(m_entry, Field(record, "sourcefile="));
+        mala::AppendString(m_entry, Field(ROMOF));
+        mala::AppendString(m_entry, Field(CLONEOF));
+        mala::AppendString(m_entry, Field(SOURCEFILE));
         mala::AppendString(m_entry, TrimWhiteSpace(ExtractDescription(record, m_format)));
-        mala::AppendInt16(m_entry, mala::LeadingNumber(Field(record, "year")));
-        mala::AppendString(m_entry, Field(record, "manufacturer"));
-        mala::AppendString(m_entry, Field(record, "category"));
-        mala::AppendInt8(m_entry, mala::LeadingNumber(Field(record, TagVocabulary::ButtonsKey(m_format))));
-        mala::AppendInt8(m_entry, mala::LeadingNumber(Field(record, "coins=")));
-        std::string players = Field(record, "numPlayers=").substr(0, mala::MAX_STRING - 1);
+        mala::AppendInt16(m_entry, mala::LeadingNumber(Field(YEAR)));
+        mala::AppendString(m_entry, Field(MANUFACTURER));
+        mala::AppendString(m_entry, Field(CATEGORY));
+        mala::AppendInt8(m_entry, mala::LeadingNumber(Field(BUTTONS)));
+        mala::AppendInt8(m_entry, mala::LeadingNumber(Field(COINS)));
+        std::string players = Field(PLAYERS).substr(0, mala::MAX_STRING - 1);
         players.push_back('P');
         mala::AppendString(m_entry, players);
-        mala::AppendString(m_entry, Field(record, "control type="));
-        mala::AppendString(m_entry, Field(record, "display type="));
-        std::string rotation = Field(record, "rotate=");
+        mala::AppendString(m_entry, Field(CONTROL_TYPE));
+        mala::AppendString(m_entry, Field(DISPLAY_TYPE));
+        std::string rotation = Field(ROTATE);
         mala::AppendString(m_entry, rotation == "90" || rotation == "270" ? "vertical" : "horizontal");
-        mala::AppendInt16(m_entry, mala::LeadingNumber(Field(record, "width=")));
-        mala::AppendInt16(m_entry, mala::LeadingNumber(Field(record, "height=")));
-        mala::AppendString(m_entry, Field(record, "driver status="));
-        mala::AppendString(m_entry, Field(record, "color="));
-        mala::AppendString(m_entry, Field(record, "sound="));
-        mala::AppendString(m_entry, Field(record, "emulation="));
-        mala::AppendString(m_entry, Field(record, "graphic="));
+        mala::AppendInt16(m_entry, mala::LeadingNumber(Field(WIDTH)));
+        mala::AppendInt16(m_entry, mala::LeadingNumber(Field(HEIGHT)));
+        mala::AppendString(m_entry, Field(DRIVER_STATUS));
+        mala::AppendString(m_entry, Field(COLOR));
+        mala::AppendString(m_entry, Field(SOUND));
+        mala::AppendString(m_entry, Field(EMULATION));
+        mala::AppendString(m_entry, Field(GRAPHIC));
         for (int i = 0; i < TRAILING_EMPTY_STRINGS; ++i) {
             mala::AppendString(m_entry, "");
         }
@@ -54,14 +67,30 @@ public:
     }
 
 private:
-    std::string Field(std::string_view record, std::string_view key) {
-        m_scanner.ExtractFields(record, key, m_field);
+    void ParseKeys() {
+        const std::string_view keys[ENTRY_KEY_COUNT] = {
+            "romof=",  "cloneof=",      "sourcefile=",   "year",    "manufacturer",
+            "category", TagVocabulary::ButtonsKey(m_format), "coins=", "numPlayers=", "control type=",
+            "display type=", "rotate=", "width=",   "height=", "driver status=",
+            "color=",   "sound=",       "emulation=",    "graphic=",
+        };
+        m_extractor = FieldExtractor();
+        m_keys.clear();
+        for (std::string_view key : keys) {
+            m_keys.push_back(m_extractor.AddColumns(ParseColumnList(key)));
+        }
+    }
+
+    std::string Field(EntryKey key) {
+        m_extractor.Extract(m_keys[key], m_scanner.m_fieldSeparator, m_field);
         return m_field;
     }
 
     const GameScanner& m_scanner;
     const InputFile& m_input;
     InputFormat m_format = FORMAT_UNKNOWN;
+    std::vector<std::size_t> m_keys;
+    FieldExtractor m_extractor;
     std::string m_entry;
     std::string m_field;
 };

@@ -1,8 +1,7 @@
 #include "records/ByteText.h"
 #include "records/GameScanner.h"
 #include "search/PreparedText.h"
-
-#include <cstring>
+#include "search/SubstringSearch.h"
 
 namespace pellaquin {
 
@@ -65,8 +64,7 @@ bool GameScanner::MatchTerm(std::string_view preparedRecord, std::string_view te
         std::size_t last = term.find_last_not_of("-!");
         term = first == std::string_view::npos ? std::string_view() : term.substr(first, last - first + 1);
     }
-    // memmem's shift tables beat a first-character scan on XML, where "<", "e" and "=" are everywhere.
-    bool found = term.empty() || ::memmem(preparedRecord.data(), preparedRecord.size(), term.data(), term.size()) != nullptr;
+    bool found = FindSubstring(preparedRecord, term) != std::string_view::npos;
     return negated ? found : !found;
 }
 
