@@ -1,0 +1,39 @@
+#include "ui/MessageBoxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "ui/ModalSeam.h"
+#include "ui/QtText.h"
+
+namespace pellaquin {
+
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::ERROR:
+        return QMessageBox::Critical;
+    case MessageIcon::EXCLAMATION:
+        return QMessageBox::Warning;
+    case MessageIcon::NONE:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void ShowMessage(QWidget* parent, const std::string& text, MessageIcon icon) {
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromLatin1(APPLICATION_NAME));
+    box.setIcon(ToQtIcon(icon));
+    // Messages quote file contents such as "<game name="; they must never be taken for markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(ToDisplayText(text));
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setObjectName(QStringLiteral("1"));
+    RunModal(box);
+}
+
+} // namespace pellaquin
