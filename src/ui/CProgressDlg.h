@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+
+namespace pellaquin {
+
+class InputFile;
+
+// The small modeless window that stands on the screen while a search run or a merge works: two lines of text and a
+// bar. It has no way to stop the job.
+class CProgressDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Ids of the controls.
+    static constexpr int ID_STOP = 1;
+    static constexpr int ID_BAR = 2000;
+    static constexpr int ID_ANIMATION = 2001;
+    static constexpr int ID_FIRST_LINE = 2003;
+    static constexpr int ID_SECOND_LINE = 2004;
+
+    // A window without a parent, not shown yet, both lines empty.
+    CProgressDlg();
+    // Stops following a file handed to FollowFile.
+    ~CProgressDlg() override;
+    CProgressDlg(const CProgressDlg&) = delete;
+    CProgressDlg& operator=(const CProgressDlg&) = delete;
+
+    // Shows the window modeless with the two lines; the bar runs 0 to `upperBound` when `rangeFlag` is set,
+    // 0 to 100 otherwise (then `upperBound` is unused), at position 0 with a step of 1. The window is painted
+    // before Start returns.
+    void Start(bool rangeFlag, int upperBound, const std::string& firstLine, const std::string& secondLine);
+
+    // Replaces both lines (bytes; "\r\n" breaks a line).
+    void SetLines(const std::string& firstLine, const std::string& secondLine);
+
+    // Advances the bar by one step; past its end it starts again from the beginning.
+    void Step();
+
+    // Sets the bar to the share `position` / `size` of its range and, when that moved the bar, lets every window
+    // repaint while user input stays queued, so no window freezes and the job cannot be interrupted.
+    void ShowFileProgress(std::int64_t position, std::int64_t size);
+
+    // The same for a job that counts `done` of `total` items.
+    void ShowCountProgress(std::int64_t done, std::int64_t total);
+
+    // Shows on the bar how far reads of `file` have come, until this window is destroyed; `file` must outlive it.
+    void FollowFile(InputFile& file);
+
+private:
+    void ShowShare(std::int64_t part, std::int64_t whole);
+
+    QProgressBar* m_bar = nullptr;
+    QLabel* m_firstLineLabel = nullptr;
+    QLabel* m_secondLineLabel = nullptr;
+    InputFile* m_followedFile = nullptr;
+};
+
+} // namespace pellaquin
