@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include <QDialog>
+
+#include "records/InputFormat.h"
+
+class QCheckBox;
+class QLineEdit;
+
+namespace pellaquin {
+
+// The CSV column chooser. Offers a check box per column, greys out those the input format lacks, and on OK turns
+// the ticked ones into a column list of keys for that format, in a fixed column order, joined by ",".
+class CCSVDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ID_DELIMITER = 1042;
+    static constexpr std::size_t COLUMN_COUNT = 18;
+
+    // The dialog for input of `format` (FORMAT_UNKNOWN when none was recognised); column list and delimiter empty.
+    explicit CCSVDialog(InputFormat format, QWidget* parent = nullptr);
+
+    // Puts `delimiter` (bytes) into the member and into the delimiter box.
+    void SetDelimiter(const std::string& delimiter);
+    // The delimiter as given, or as the delimiter box held when OK was pressed.
+    const std::string& Delimiter() const { return m_delimiter; }
+    // The keys of the ticked columns joined by "," after OK; empty after Cancel or when no ticked box adds a key.
+    const std::string& ColumnList() const { return m_columnList; }
+
+    // Builds the column list from the ticked boxes, reads the delimiter box, then closes the dialog as confirmed.
+    void accept() override;
+
+protected:
+    // Every showing starts with all boxes unticked and the delimiter member in its box.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    InputFormat m_format;
+    std::array<QCheckBox*, COLUMN_COUNT> m_boxes{};
+    QLineEdit* m_delimiterEdit = nullptr;
+    std::string m_delimiter;
+    std::string m_columnList;
+};
+
+} // namespace pellaquin

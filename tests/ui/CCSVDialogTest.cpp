@@ -1,0 +1,182 @@
+#include <string>
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "DialogScript.h"
+#include "records/InputFormat.h"
+#include "ui/CCSVDialog.h"
+#include "ui/ModalSeam.h"
+
+namespace pellaquin {
+
+namespace {
+
+using Ids = QList<int>;
+
+// Every box, in screen order (left column, then right), which is not the column order.
+const Ids BOXES = {1040, 1041, 1038, 1037, 1047, 1048, 1049, 1050, 1051,
+                   1052, 1053, 1034, 1036, 1043, 1044, 1039, 1045, 1046};
+
+// Marks "tick every box the format offers".
+const Ids ALL = {0};
+
+// Runs `dialog`, ticks `ticked` by clicking, then presses OK; true when that accepted it.
+bool RunTicking(CCSVDialog& dialog, const Ids& ticked) {
+    test::ScriptedModals prompts([&ticked](QDialog& prompt) {
+        for (int id : BOXES) {
+            auto* box = test::Control<QCheckBox>(prompt, id);
+            if ((ticked == ALL && box->isEnabled()) || ticked.contains(id)) {
+                QTest::mouseClick(box, Qt::LeftButton);
+            }
+        }
+        test::Click(prompt, 1);
+    });
+    return RunModal(dialog) == QDialog::Accepted;
+}
+
+} // namespace
+
+class CCSVDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each format greys out exactly the boxes it has no key for.
+    void disablesBoxesPerFormat_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<Ids>("disabled");
+        QTest::newRow("listxml") << FORMAT_LISTXML << Ids{1047, 1048, 1049, 1050, 1051, 1052, 1053};
+        QTest::newRow("controls.xml") << FORMAT_CONTROLS << Ids{1034, 1036, 1039, 1043, 1044, 1045, 1046};
+        QTest::newRow("merged") << FORMAT_MERGED << Ids{};
+        QTest::newRow("unknown") << FORMAT_UNKNOWN << Ids{};
+    }
+    void disablesBoxesPerFormat() {
+        QFETCH(int, format);
+        QFETCH(Ids, disabled);
+        CCSVDialog dialog(format);
+        dialog.show();
+        for (int id : BOXES) {
+            QCOMPARE(test::Control<QCheckBox>(dialog, id)->isEnabled(), !disabled.contains(id));
+        }
+    }
+
+    // OK lists the ticked boxes' keys for the format in column order, whatever order they were clicked in,
+    // with no comma at the end; boxes without a key add nothing.
+    void buildsColumnList_data() {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<Ids>("ticked");
+        QTest::addColumn<QString>("columns");
+        QTest::newRow("listxml description and name")
+            << FORMAT_LISTXML << Ids{1040, 1041} << "<description>,<game name=";
+        QTest::newRow("controls buttons and controls")
+            << FORMAT_CONTROLS << Ids{1038, 1037} << "numButtons=,control_name=";
+        QTest::newRow("column order, not click order")
+            << FORMAT_LISTXML << Ids{1046, 1034, 1040} << "<description>,year,emulation=";
+        QTest::newRow("merged name") << FORMAT_MERGED << Ids{1041} << "<game name=";
+        QTest::newRow("controls name") << FORMAT_CONTROLS << Ids{1041} << "<game romname=";
+        QTest::newRow("nothing ticked") << FORMAT_LISTXML << Ids{} << "";
+        QTest::newRow("cocktail adds nothing") << FORMAT_CONTROLS << Ids{1047} << "";
+        QTest::newRow("cocktail last adds no comma") << FORMAT_MERGED << Ids{1040, 1047} << "<description>";
+        QTest::newRow("unknown name adds nothing") << FORMAT_UNKNOWN << Ids{1041} << "";
+        QTest::newRow("all listxml") << FORMAT_LISTXML << ALL
+                                     << "<description>,<game name=,year,manufacturer,buttons=,control_type=,width=,"
+                                        "height=,rotate=,display_type=,emulation=";
+        QTest::newRow("all controls.xml") << FORMAT_CONTROLS << ALL
+                                          << "<description>,<game romname=,numButtons=,control_name=,<category>,"
+                                             "tilt=,alternating=,numPlayers=,usesService=,mirrored=";
+        QTest::newRow("all merged") << FORMAT_MERGED << ALL
+                                    << "<description>,<game name=,year,manufacturer,numButtons=,control_name=,width=,"
+                                       "height=,rotate=,display_type=,emulation=,<category>,tilt=,alternating=,"
+                                       "numPlayers=,usesService=,mirrored=";
+        QTest::newRow("all unknown") << FORMAT_UNKNOWN << ALL << "<description>,numButtons=,control_name=";
+    }
+    void buildsColumnList() {
+        QFETCH(int, format);
+        QFETCH(Ids, ticked);
+        QFETCH(QString, columns);
+        CCSVDialog dialog(format);
+        QVERIFY(RunTicking(dialog, ticked));
+        QCOMPARE(QString::fromStdString(dialog.ColumnList()), columns);
+    }
+
+    // A box the format does not offer adds nothing even when ticked.
+    void disabledTickedBoxAddsNothing() {
+        CCSVDialog dialog(FORMAT_LISTXML);
+        test::ScriptedModals prompts([](QDialog& prompt) {
+            test::Control<QCheckBox>(prompt, 1053)->setChecked(true);
+            test::Control<QCheckBox>(prompt, 1048)->setChecked(true);
+            test::Click(prompt, 1040);
+            test::Click(prompt, 1);
+        });
+        QCOMPARE(RunModal(dialog), int(QDialog::Accepted));
+        QCOMPARE(dialog.ColumnList(), std::string("<description>"));
+    }
+
+    // The delimiter box shows the delimiter given and OK takes its text, empty or of several characters.
+    void delimiterRoundTrip_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<bool>("retype");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("kept") << "," << false << "";
+        QTest::newRow("emptied") << "," << true << "";
+        QTest::newRow("several characters") << "," << true << " :: ";
+        QTest::newRow("empty kept") << "" << false << "";
+    }
+    void delimiterRoundTrip() {
+        QFETCH(QString, given);
+        QFETCH(bool, retype);
+        QFETCH(QString, typed);
+        CCSVDialog dialog(FORMAT_LISTXML);
+        dialog.SetDelimiter(given.toStdString());
+        QString shown;
+        test::ScriptedModals prompts([&](QDialog& prompt) {
+            auto* edit = test::Control<QLineEdit>(prompt, CCSVDialog::ID_DELIMITER);
+            shown = edit->text();
+            if (retype) {
+                test::TypeOver(*edit, typed);
+            }
+            test::Click(prompt, 1040);
+            test::Click(prompt, 1);
+        });
+        QCOMPARE(RunModal(dialog), int(QDialog::Accepted));
+        QCOMPARE(shown, given);
+        QCOMPARE(QString::fromStdString(dialog.Delimiter()), retype ? typed : given);
+    }
+
+    // Cancel leaves the column list empty and the delimiter as given; the next showing starts unticked with the
+    // given delimiter in its box.
+    void cancelKeepsNothing() {
+        CCSVDialog dialog(FORMAT_MERGED);
+        dialog.SetDelimiter(";");
+        {
+            test::ScriptedModals firstRun([](QDialog& prompt) {
+                test::Click(prompt, 1040);
+                test::Click(prompt, 1053);
+                test::TypeOver(*test::Control<QLineEdit>(prompt, CCSVDialog::ID_DELIMITER), "|");
+                test::Click(prompt, 2);
+            });
+            QCOMPARE(RunModal(dialog), int(QDialog::Rejected));
+        }
+        QCOMPARE(dialog.ColumnList(), std::string());
+        QCOMPARE(dialog.Delimiter(), std::string(";"));
+        int tickedOnReopen = -1;
+        QString delimiterOnReopen;
+        test::ScriptedModals secondRun([&](QDialog& prompt) {
+            tickedOnReopen = 0;
+            for (int id : BOXES) {
+                tickedOnReopen += test::Control<QCheckBox>(prompt, id)->isChecked() ? 1 : 0;
+            }
+            delimiterOnReopen = test::Control<QLineEdit>(prompt, CCSVDialog::ID_DELIMITER)->text();
+            QTest::keyClick(&prompt, Qt::Key_Escape);
+        });
+        QCOMPARE(RunModal(dialog), int(QDialog::Rejected));
+        QCOMPARE(tickedOnReopen, 0);
+        QCOMPARE(delimiterOnReopen, QString(";"));
+    }
+};
+
+} // namespace pellaquin
+
+QTEST_MAIN(pellaquin::CCSVDialogTest)
+#include "CCSVDialogTest.moc"
