@@ -1,0 +1,268 @@
+#include "ui/CPellaquinSettingsDlg.h"
+
+#include <cstdint>
+#include <string_view>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHash>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/RegistryKey.h"
+#include "data/MameCapture.h"
+#include "data/MergeUtility.h"
+#include "platform/FileDialogSeam.h"
+#include "records/RecordReader.h"
+#include "ui/CProgressDlg.h"
+#include "ui/DialogParts.h"
+#include "ui/MessageBoxes.h"
+#include "ui/QtText.h"
+
+namespace pellaquin {
+
+namespace {
+
+constexpr std::string_view SETTINGS_KEY = "Software\\Pellaquin";
+constexpr std::string_view INPUT_VALUE = "inputXMLFile";
+constexpr std::string_view LISTING_VALUE = "listXMLFile";
+constexpr std::string_view CATVER_VALUE = "catverFile";
+constexpr std::string_view CONTROLS_VALUE = "controlsFile";
+
+constexpr char CONTROLS_DOWNLOAD_PAGE[] = "http://controls.arcadecontrols.com/";
+constexpr char CATVER_DOWNLOAD_PAGE[] = "https://www.progettosnaps.net/catver/";
+
+const FileFilter XML_FILTER{"xml files (*.xml)", "*.xml"};
+
+// A static text that ends in the address of a download page, which opens in the browser when clicked.
+QLabel* MakeDownloadText(QWidget* parent, std::string_view text, const char* address) {
+    QString link = QString::fromLatin1(address);
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::RichText);
+    label->setText(ToQString(text).toHtmlEscaped() + QStringLiteral("<a href=\"%1\">%1</a>").arg(link));
+    label->setOpenExternalLinks(true);
+    return label;
+}
+
+} // namespace
+
+// One "Browse" row that picks a file for a held path and shows it in the row's field.
+struct CPellaquinSettingsDlg::BrowseRow {
+    int buttonId;
+    FileDialogRequest::Kind kind;
+    const char* title;
+    FileFilter filter;
+    const char* defaultExtension;
+    std::string CPellaquinSettingsDlg::*heldPath;
+    QLineEdit* CPellaquinSettingsDlg::*field;
+    // A merge source may complete the three "Merge!" needs; the input file instead makes "Set" worth pressing.
+    bool isMergeSource;
+};
+
+const std::vector<CPellaquinSettingsDlg::BrowseRow>& CPellaquinSettingsDlg::BrowseRows() {
+    // The input file is chosen with the save dialog, so a merged file that does not exist yet can be named.
+    static const std::vector<BrowseRow> rows = {
+        {ID_INPUT_BROWSE, FileDialogRequest::Kind::SAVE, "Point me to your xml file please...", XML_FILTER, "xml",
+         &CPellaquinSettingsDlg::m_inputPath, &CPellaquinSettingsDlg::m_inputField, false},
+        {ID_CONTROLS_BROWSE, FileDialogRequest::Kind::OPEN, "Point me to controls.xml please...", XML_FILTER, "xml",
+         &CPellaquinSettingsDlg::m_controlsPath, &CPellaquinSettingsDlg::m_controlsField, true},
+        {ID_CATVER_BROWSE, FileDialogRequest::Kind::OPEN, "Point me to catver.ini please...",
+         FileFilter{"ini files (*.ini)", "*.ini"}, "ini", &CPellaquinSettingsDlg::m_catverPath,
+         &CPellaquinSettingsDlg::m_catverField, true},
+    };
+    return rows;
+}
+
+CPellaquinSettingsDlg::CPellaquinSettingsDlg(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Settings"));
+    BuildControls();
+}
+
+void CPellaquinSettingsDlg::BuildControls() {
+    m_inputField = MakeEdit(this, ID_INPUT_PATH);
+    m_listingField = MakeEdit(this, ID_LISTING_PATH);
+    m_controlsField = MakeEdit(this, ID_CONTROLS_PATH);
+    m_catverField = MakeEdit(this, ID_CATVER_PATH);
+
+    m_set = MakeButton(this, ID_SET, "Set");
+    m_set->setDefault(true);
+    QPushButton* cancel = MakeButton(this, ID_CANCEL, "Cancel");
+    connect(m_set, &QPushButton::clicked, this, &CPellaquinSettingsDlg::accept);
+    connect(cancel, &QPushButton::clicked, this, &CPellaquinSettingsDlg::reject);
+
+    QHash<int, QPushButton*> browse;
+    for (const BrowseRow& row : BrowseRows()) {
+        browse[row.buttonId] = MakeButton(this, row.buttonId, "Browse");
+        connect(browse[row.buttonId], &QPushButton::clicked, this, [this, &row] { BrowseForFile(row); });
+    }
+    browse[ID_LISTING_BROWSE] = MakeButton(this, ID_LISTING_BROWSE, "Browse");
+    connect(browse[ID_LISTING_BROWSE], &QPushButton::clicked, this, &CPellaquinSettingsDlg::CaptureMameListing);
+    m_merge = MakeButton(this, ID_MERGE, "Merge!");
+    connect(m_merge, &QPushButton::clicked, this, &CPellaquinSettingsDlg::RunMerge);
+
+    auto* top = new QGridLayout;
+    top->addWidget(MakeStaticText(this, "Input XML file.  This is what Pellaquin works with to create your output "
+                                        "lists.\r\nThe best option is to use the merge tool below to create a master, "
+                                        "merged XML file.\r\nOtherwise you can use controls.xml or MAME's -listxml "
+                                        "file."),
+                   0, 0, 1, 2);
+    top->addWidget(m_inputField, 1, 0);
+    top->addWidget(browse[ID_INPUT_BROWSE], 1, 1);
+    auto* okColumn = new QVBoxLayout;
+    okColumn->addWidget(m_set);
+    okColumn->addWidget(cancel);
+    okColumn->addStretch();
+    top->addLayout(okColumn, 0, 2, 2, 1);
+    top->setColumnStretch(0, 1);
+
+    auto* group = new QGroupBox(QStringLiteral("Merge Utility"), this);
+    auto* merge = new QGridLayout(group);
+    auto addSourceRow = [&](int row, QLabel* text, int browseId, QLineEdit* field) {
+        merge->addWidget(text, row, 0, 1, 2);
+        merge->addWidget(browse[browseId], row + 1, 0);
+        merge->addWidget(field, row + 1, 1);
+    };
+    merge->addWidget(MakeStaticText(group, "Use this to merge all the various datafiles into 1 master file.\r\n"
+                                           "This will allow you to do enhanced listing/searching."),
+                     0, 0, 1, 2);
+    addSourceRow(1,
+                 MakeStaticText(group, "MAME ListXML file (generated by MAME) You may browse for the xml file or "
+                                       "MAME.exe "),
+                 ID_LISTING_BROWSE, m_listingField);
+    addSourceRow(3, MakeDownloadText(group, "Controls.xml file - Download the file from: ", CONTROLS_DOWNLOAD_PAGE),
+                 ID_CONTROLS_BROWSE, m_controlsField);
+    addSourceRow(5, MakeDownloadText(group, "Catver.ini file - Download the file from: ", CATVER_DOWNLOAD_PAGE),
+                 ID_CATVER_BROWSE, m_catverField);
+    merge->addWidget(m_merge, 7, 0, 1, 2, Qt::AlignHCenter);
+    merge->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(group, 1);
+    setMinimumWidth(60 * fontMetrics().averageCharWidth());
+}
+
+void CPellaquinSettingsDlg::OnInitDialog() {
+    CRegistryKey reader(0);
+    if (reader.Open(SETTINGS_KEY, HKEY_CURRENT_USER, KEY_QUERY_VALUE | KEY_SET_VALUE)) {
+        m_inputPath = reader.Value(INPUT_VALUE).Text();
+        m_listingPath = reader.Value(LISTING_VALUE).Text();
+        m_catverPath = reader.Value(CATVER_VALUE).Text();
+        m_controlsPath = reader.Value(CONTROLS_VALUE).Text();
+        reader.Close();
+        ShowHeldPaths();
+    }
+    m_set->setEnabled(!m_inputPath.empty());
+    m_merge->setEnabled(!m_controlsPath.empty() && !m_catverPath.empty() && !m_listingPath.empty());
+}
+
+void CPellaquinSettingsDlg::accept() {
+    // The only field read back: a path typed here by hand counts once "Set" is pressed.
+    m_inputPath = ToBytes(m_inputField->text());
+    CRegistryKey writer(CRegistryKey::MODE_CREATE);
+    if (writer.Open(SETTINGS_KEY, HKEY_CURRENT_USER, KEY_QUERY_VALUE | KEY_SET_VALUE)) {
+        writer.Value(INPUT_VALUE).SetText(m_inputPath);
+        writer.Value(LISTING_VALUE).SetText(m_listingPath);
+        writer.Value(CATVER_VALUE).SetText(m_catverPath);
+        writer.Value(CONTROLS_VALUE).SetText(m_controlsPath);
+        writer.Close();
+    }
+    QDialog::accept();
+}
+
+void CPellaquinSettingsDlg::BrowseForFile(const BrowseRow& row) {
+    RecordReader reader;
+    reader.m_dialogTitle = row.title;
+    std::string& heldPath = this->*row.heldPath;
+    bool chosen = row.kind == FileDialogRequest::Kind::SAVE
+                      ? reader.ChooseSaveFile(heldPath, {row.filter}, row.defaultExtension)
+                      : reader.ChooseOpenFile(heldPath, {row.filter}, row.defaultExtension);
+    if (chosen) {
+        (this->*row.field)->setText(ToQString(heldPath));
+        if (!row.isMergeSource) {
+            m_set->setEnabled(true);
+        }
+    }
+    if (row.isMergeSource) {
+        EnableMergeWhenReady();
+    }
+}
+
+void CPellaquinSettingsDlg::CaptureMameListing() {
+    RecordReader reader;
+    reader.m_dialogTitle = "Point me to MAME or MAME's xml file please...";
+    // "*.exe" hides MAME on Linux, where the program has no extension (/usr/games/mame), so the last entry shows
+    // every file.
+    const std::vector<FileFilter> filters = {{"exe files (*.exe)", "*.exe"}, XML_FILTER, {"All files (*)", "*"}};
+    // Unlike the other rows this dialog never starts from the held path: it may name MAME rather than a listing.
+    std::string chosen;
+    if (reader.ChooseOpenFile(chosen, filters, "exe;xml")) {
+        TakeChosenListing(chosen);
+        m_listingField->setText(ToQString(m_listingPath));
+    }
+    EnableMergeWhenReady();
+}
+
+void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
+    if (!IsMameProgram(chosenPath)) {
+        m_listingPath = chosenPath;
+        return;
+    }
+    ShowMessage(this, std::string(CAPTURE_NOTICE), MessageIcon::EXCLAMATION);
+    CaptureOutcome outcome;
+    {
+        CProgressDlg progress;
+        progress.Start(false, 1000, "Capturing MAME's xml listing, hang on...", chosenPath);
+        outcome = CaptureListing(chosenPath);
+    }
+    // A failed capture leaves no listing to point at, so the path held before stays.
+    if (outcome.listingPath) {
+        m_listingPath = *outcome.listingPath;
+    }
+    std::string message = CaptureMessage(outcome);
+    if (!message.empty()) {
+        ShowMessage(this, message, MessageIcon::EXCLAMATION);
+    }
+}
+
+void CPellaquinSettingsDlg::RunMerge() {
+    RecordReader reader;
+    reader.m_dialogTitle = "Save merged file as...";
+    if (!reader.ChooseSaveFile(m_inputPath, {XML_FILTER}, "xml")) {
+        return;
+    }
+    m_inputField->setText(ToQString(m_inputPath));
+    m_set->setEnabled(true);
+
+    // The merge refuses a target that names one of its sources and replaces the target only once it has finished,
+    // so a failed merge never leaves an empty file behind in place of the chosen one.
+    MergeResult result = MergeResult::OK;
+    {
+        CProgressDlg progress;
+        progress.Start(false, 1000, "Merging data, hang on...", "");
+        result = MergeDataFiles(
+            MergeSources{m_listingPath, m_controlsPath, m_catverPath}, m_inputPath,
+            [&progress](std::int64_t done, std::int64_t total) { progress.ShowCountProgress(done, total); });
+    }
+    if (result != MergeResult::OK) {
+        ShowMessage(this, std::string(MergeResultMessage(result)), MessageIcon::EXCLAMATION);
+    }
+}
+
+void CPellaquinSettingsDlg::EnableMergeWhenReady() {
+    // Never disables: once the three sources have been chosen, only the next opening judges "Merge!" afresh.
+    if (!m_controlsPath.empty() && !m_catverPath.empty() && !m_listingPath.empty()) {
+        m_merge->setEnabled(true);
+    }
+}
+
+void CPellaquinSettingsDlg::ShowHeldPaths() {
+    m_listingField->setText(ToQString(m_listingPath));
+    m_catverField->setText(ToQString(m_catverPath));
+    m_controlsField->setText(ToQString(m_controlsPath));
+    m_inputField->setText(ToQString(m_inputPath));
+}
+
+} // namespace pellaquin

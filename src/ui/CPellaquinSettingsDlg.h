@@ -1,0 +1,73 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace pellaquin {
+
+// Where the four data files are: the input file the main window scans and the three sources of the merge. The
+// window works on its held paths, shows them in its fields and stores them with "Set"; it also captures MAME's
+// listing and runs the merge.
+class CPellaquinSettingsDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    // Control ids, as the window is known by them; each control carries its id as its object name.
+    enum ControlId {
+        ID_SET = 1,
+        ID_CANCEL = 2,
+        ID_MERGE = 3,
+        ID_LISTING_PATH = 1000,
+        ID_LISTING_BROWSE = 1001,
+        ID_CONTROLS_PATH = 1002,
+        ID_CONTROLS_BROWSE = 1003,
+        ID_CATVER_PATH = 1004,
+        ID_CATVER_BROWSE = 1005,
+        ID_INPUT_BROWSE = 1006,
+        ID_INPUT_PATH = 1007,
+    };
+
+    // The window with four empty held paths and blank fields, not shown yet.
+    explicit CPellaquinSettingsDlg(QWidget* parent = nullptr);
+
+    // Loads the stored paths (none on a first run) and shows them; disables "Set" while the input path is empty and
+    // enables "Merge!" only when the three source paths are all set.
+    void OnInitDialog();
+
+    // The held input XML path, whichever button closed the window: the stored one, or one browsed or merged since.
+    const std::string& InputPath() const { return m_inputPath; }
+
+    // "Set": takes the input field's text as the input path, stores the four paths, then closes as confirmed.
+    void accept() override;
+
+private:
+    struct BrowseRow;
+    static const std::vector<BrowseRow>& BrowseRows();
+
+    void BuildControls();
+    void BrowseForFile(const BrowseRow& row);
+    void CaptureMameListing();
+    void TakeChosenListing(const std::string& chosenPath);
+    void RunMerge();
+    void EnableMergeWhenReady();
+    void ShowHeldPaths();
+
+    std::string m_listingPath;
+    std::string m_catverPath;
+    std::string m_controlsPath;
+    std::string m_inputPath;
+
+    QLineEdit* m_listingField = nullptr;
+    QLineEdit* m_controlsField = nullptr;
+    QLineEdit* m_catverField = nullptr;
+    QLineEdit* m_inputField = nullptr;
+    QPushButton* m_set = nullptr;
+    QPushButton* m_merge = nullptr;
+};
+
+} // namespace pellaquin
