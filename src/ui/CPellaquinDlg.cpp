@@ -1,0 +1,113 @@
+#include "ui/CPellaquinDlg.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "records/InputOpening.h"
+#include "records/TagVocabulary.h"
+#include "ui/CPellaquinSettingsDlg.h"
+#include "ui/MessageBoxes.h"
+#include "ui/ModalSeam.h"
+#include "ui/QtText.h"
+
+namespace pellaquin {
+
+CPellaquinDlg::CPellaquinDlg() {
+    BuildControls();
+    ConnectWizard();
+    connect(m_go, &QPushButton::clicked, this, &CPellaquinDlg::RunSearch);
+    connect(Button(ID_SETTINGS), &QAbstractButton::clicked, this, &CPellaquinDlg::OpenSettingsAndTools);
+    connect(m_next, &QPushButton::clicked, this, &CPellaquinDlg::ShowNextGame);
+    connect(m_prev, &QPushButton::clicked, this, &CPellaquinDlg::ShowPreviousGame);
+    connect(m_search, &QPushButton::clicked, this, &CPellaquinDlg::SearchDescription);
+    connect(m_inputFileView, &QRadioButton::clicked, this, &CPellaquinDlg::ShowInputFileView);
+    connect(m_searchResultsView, &QRadioButton::clicked, this, &CPellaquinDlg::ShowSearchResults);
+    connect(Button(ID_QUIT), &QAbstractButton::clicked, this, &CPellaquinDlg::CloseMainWindow);
+    // "AtomicFE List" has no handler of its own: choosing it changes nothing but the choice.
+    connect(m_outputTypes, &QButtonGroup::idClicked, this, [this](int id) {
+        if (id != ID_ATOMIC_FE) {
+            SelectOutputType(id);
+        }
+    });
+    SetBrowsingEnabled(false);
+}
+
+CPellaquinDlg::~CPellaquinDlg() = default;
+
+QAbstractButton* CPellaquinDlg::Button(int id) const { return findChild<QAbstractButton*>(QString::number(id)); }
+
+bool CPellaquinDlg::OnInitDialog() {
+    if (m_firstRun) {
+        OpenSettingsAndTools();
+    } else {
+        OpenInputFile();
+    }
+    m_orLess = true;
+    Button(ID_COCKTAIL)->setChecked(false);
+    Button(ID_UPRIGHT)->setChecked(true);
+    ComposeWizardCommand();
+    m_buttons->setCurrentIndex(3);
+    m_category->setCurrentIndex(0);
+    Button(ID_NOT)->setEnabled(SelectedIndex(*m_category) != 0);
+    ComposeWizardCommand();
+    Button(ID_PLAYABLE)->setChecked(true);
+    Button(ID_OR_LESS)->setChecked(true);
+    m_window->setChecked(true);
+    Button(ID_DESCRIPTIONS)->setChecked(true);
+    m_scanner.m_fieldSeparator = ",";
+    m_batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
+    ComposeWizardCommand();
+    EnableWizardControls(true);
+    // Only a merged file carries categories; this is decided once, for the life of the window.
+    if (m_inputFile.Format() != FORMAT_MERGED) {
+        m_category->setEnabled(false);
+        Button(ID_NOT)->setEnabled(false);
+    }
+    return true;
+}
+
+void CPellaquinDlg::OpenInputFile() {
+    m_headerText.clear();
+    InputOpening opened = OpenRecognisedInput(m_inputPath, m_inputFile, m_headerText);
+    m_inputOpen = opened == InputOpening::OK;
+    SetGoEnabled(m_inputOpen);
+    SetBrowsingEnabled(m_inputOpen);
+    if (!m_inputOpen) {
+        ShowMessage(this, std::string(InputOpeningMessage(opened)), MessageIcon::ERROR);
+        return;
+    }
+    m_browseReader.m_currentIndex = -1;
+    ShowNextGame();
+}
+
+void CPellaquinDlg::OpenSettingsAndTools() {
+    CPellaquinSettingsDlg settings(this);
+    settings.OnInitDialog();
+    RunModal(settings);
+    m_inputPath = settings.InputPath();
+    m_inputFile.Close();
+    m_inputOpen = false;
+    OpenInputFile();
+}
+
+void CPellaquinDlg::CloseMainWindow() {
+    m_inputFile.Close();
+    m_inputOpen = false;
+    QDialog::reject();
+}
+
+void CPellaquinDlg::reject() { CloseMainWindow(); }
+
+void CPellaquinDlg::SetGoEnabled(bool enabled) { m_go->setEnabled(enabled); }
+
+void CPellaquinDlg::SetCommandLabel(const char* text) { m_commandLabel->setText(ToQString(text)); }
+
+} // namespace pellaquin

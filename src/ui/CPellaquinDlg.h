@@ -1,0 +1,137 @@
+#pragma once
+
+#include <string>
+
+#include <QDialog>
+
+#include "output/MalaListSettings.h"
+#include "output/ViewConversion.h"
+#include "platform/FileDialogSeam.h"
+#include "records/GameScanner.h"
+#include "records/InputFile.h"
+#include "records/RecordReader.h"
+#include "search/WizardCommand.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace pellaquin {
+
+// The main window: the Quick-find Wizard, the command line, the output choices, the view of one game
+// or of the last result, and "Go!". Closing it ends the program.
+class CPellaquinDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Control ids, as the dialog is known by them; each control carries its id as its object name.
+    enum ControlId {
+        ID_GO = 1, ID_QUIT = 2, ID_VIEW = 1000, ID_PREV = 1001, ID_NEXT = 1002, ID_BUTTONS = 1003,
+        ID_HORIZONTAL = 1004, ID_VERTICAL = 1005, ID_COCKTAIL = 1006, ID_UPRIGHT = 1007, ID_OR_LESS = 1008,
+        ID_JOY4WAY = 1009, ID_JOY8WAY = 1010, ID_DIAL = 1011, ID_TRACKBALL = 1012, ID_NO_CLONES = 1013,
+        ID_NO_SAMPLES = 1014, ID_PLAYABLE = 1015, ID_JOY2WAY = 1016, ID_PEDAL = 1017, ID_WINDOW = 1021,
+        ID_CATEGORY = 1022, ID_NOT = 1023, ID_SEARCH = 1030, ID_FILE = 1031, ID_VIEW_LABEL = 1032,
+        ID_COMMAND_LABEL = 1047, ID_INPUT_FILE_VIEW = 1048, ID_SEARCH_RESULTS_VIEW = 1049, ID_VIEW_GROUP = 1050,
+        ID_SETTINGS = 1052, ID_XML = 1400, ID_CSV = 1401, ID_BATCH = 1402, ID_NAMES = 1403, ID_MALA = 1404,
+        ID_DESCRIPTIONS = 1405, ID_ATOMIC_FE = 1406, ID_COMMAND_LINE = 1800,
+    };
+
+    CPellaquinDlg();
+    ~CPellaquinDlg() override;
+
+    // Set by start-up before the window opens: the input file path and whether this is a first run.
+    std::string m_inputPath;
+    bool m_firstRun = false;
+
+    // Opens the input file (or, on a first run, the settings window first) and sets the wizard's and
+    // the output choices' defaults. Returns true, as the window's set-up always succeeds.
+    bool OnInitDialog();
+
+    // "Go!": runs the list of the chosen output type and shows, saves or writes it.
+    void RunSearch();
+    // The handler of the output-type buttons 1400 to 1405.
+    void SelectOutputType(int id);
+    // Asks for a file and appends `text` to it; says nothing when that fails.
+    void SaveResultText(const std::string& text);
+    // Shows the result text of the last run, with its match count.
+    void ShowSearchResults();
+    // Enables or disables the wizard's controls 1003 to 1017 as a block.
+    void EnableWizardControls(bool enable);
+    // Rebuilds the search command from every wizard control and puts it in the command line.
+    void ComposeWizardCommand();
+    // "Settings and Tools": runs the settings window, then reopens the input file it hands back.
+    void OpenSettingsAndTools();
+    // Opens the input file path, settles its format and shows its first game.
+    void OpenInputFile();
+    // The cancel command: closes the input file and the window.
+    void CloseMainWindow();
+
+    // Browsing the input file one game at a time, and the description search.
+    void ShowNextGame();
+    void ShowPreviousGame();
+    void ShowInputFileView();
+    void SearchDescription();
+    void ShowGameRecord(const std::string& record);
+
+    // The scanner that runs the writers; its result text and match count are the last run's.
+    const GameScanner& Scanner() const { return m_scanner; }
+
+protected:
+    void reject() override;
+
+private:
+    void BuildControls();
+    QWidget* BuildWizard();
+    QWidget* BuildOutputChoices();
+    void ConnectWizard();
+    WizardState ReadWizardState() const;
+    OutputType SelectedOutputType() const;
+    void SetCommandLabel(const char* text);
+    void SetGoEnabled(bool enabled);
+    void SetBrowsingEnabled(bool enabled);
+    void UpdateBrowseButtons();
+    int SelectedIndex(const QComboBox& box) const;
+    QAbstractButton* Button(int id) const;
+    bool RunMalaList();
+
+    // Owned state of the window.
+    InputFile m_inputFile;
+    bool m_inputOpen = false;
+    std::string m_headerText;
+    std::string m_currentRecord;
+    std::string m_batchTemplate;
+    RecordReader m_browseReader;
+    GameScanner m_scanner;
+    std::string m_searchCommand;
+    std::string m_descriptionSearchText;
+    bool m_orLess = true;
+    MalaListSettings m_malaSettings;
+    std::vector<FileFilter> m_saveFilters;
+    std::string m_saveExtension;
+
+    // Controls.
+    QPushButton* m_go = nullptr;
+    QPlainTextEdit* m_view = nullptr;
+    QLabel* m_viewLabel = nullptr;
+    QPushButton* m_prev = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_search = nullptr;
+    QButtonGroup* m_outputTypes = nullptr;
+    QCheckBox* m_window = nullptr;
+    QCheckBox* m_file = nullptr;
+    QGroupBox* m_viewGroup = nullptr;
+    QRadioButton* m_inputFileView = nullptr;
+    QRadioButton* m_searchResultsView = nullptr;
+    QLabel* m_commandLabel = nullptr;
+    QLineEdit* m_commandLine = nullptr;
+    QComboBox* m_buttons = nullptr;
+    QComboBox* m_category = nullptr;
+};
+
+} // namespace pellaquin

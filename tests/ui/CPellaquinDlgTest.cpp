@@ -1,0 +1,447 @@
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "DialogScript.h"
+#include "platform/FileDialogSeam.h"
+#include "ui/CCSVDialog.h"
+#include "ui/CMalaListDlg.h"
+#include "ui/CPellaquinDlg.h"
+#include "ui/CSearchDlg.h"
+
+namespace pellaquin {
+
+namespace {
+
+using Dlg = CPellaquinDlg;
+
+std::string DataPath(const char* name) { return std::string(PELLAQUIN_TEST_DATA_DIR) + "/" + name; }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Answers every file dialog with the next of `paths` (an empty one cancels), and counts them.
+class ScriptedFileDialogs {
+public:
+    explicit ScriptedFileDialogs(std::vector<std::string> paths) : m_paths(std::move(paths)) {
+        SetFileDialogHandler([this](const FileDialogRequest& request) -> std::optional<std::string> {
+            m_requests.push_back(request);
+            std::string next = m_requests.size() <= m_paths.size() ? m_paths[m_requests.size() - 1] : "";
+            return next.empty() ? std::nullopt : std::optional<std::string>(next);
+        });
+    }
+    ~ScriptedFileDialogs() { SetFileDialogHandler(nullptr); }
+    const std::vector<FileDialogRequest>& Requests() const { return m_requests; }
+
+private:
+    std::vector<std::string> m_paths;
+    std::vector<FileDialogRequest> m_requests;
+};
+
+// Records the text and icon of every message box, answering it with OK.
+struct MessageLog {
+    std::vector<QString> texts;
+    std::vector<QMessageBox::Icon> icons;
+};
+
+} // namespace
+
+class CPellaquinDlgTest : public QObject {
+    Q_OBJECT
+
+private:
+    // A fresh folder per test for its files and its settings store.
+    std::unique_ptr<QTemporaryDir> m_folder;
+
+    std::unique_ptr<Dlg> OpenWindow(const std::string& inputPath, MessageLog* messages = nullptr) {
+        auto window = std::make_unique<Dlg>();
+        window->m_inputPath = inputPath;
+        test::ScriptedModals prompts([&](QDialog& prompt) {
+            if (auto* box = qobject_cast<QMessageBox*>(&prompt); box != nullptr && messages != nullptr) {
+                messages->texts.push_back(box->text());
+                messages->icons.push_back(box->icon());
+            }
+            test::Click(prompt, 1);
+        });
+        window->OnInitDialog();
+        window->show();
+        // Mouse clicks reach a window only once the platform has shown it.
+        if (!QTest::qWaitForWindowExposed(window.get())) {
+            qFatal("the main window was never shown");
+        }
+        return window;
+    }
+
+    static QString View(const Dlg& window) { return test::Control<QPlainTextEdit>(window, Dlg::ID_VIEW)->toPlainText(); }
+    static QString Label(const Dlg& window) { return test::Control<QLabel>(window, Dlg::ID_VIEW_LABEL)->text(); }
+    static QLineEdit* CommandLine(const Dlg& window) { return test::Control<QLineEdit>(window, Dlg::ID_COMMAND_LINE); }
+    static bool Enabled(const Dlg& window, int id) { return test::Control<QWidget>(window, id)->isEnabled(); }
+    static bool Ticked(const Dlg& window, int id) { return test::Control<QAbstractButton>(window, id)->isChecked(); }
+
+    // Types `command`, ticks the output boxes and presses "Go!", answering prompts with OK.
+    static MessageLog Go(Dlg& window, const QString& command, bool toWindow, bool toFile) {
+        test::TypeOver(*CommandLine(window), command);
+        test::Control<QCheckBox>(window, Dlg::ID_WINDOW)->setChecked(toWindow);
+        test::Control<QCheckBox>(window, Dlg::ID_FILE)->setChecked(toFile);
+        MessageLog messages;
+        test::ScriptedModals prompts([&](QDialog& prompt) {
+            if (auto* box = qobject_cast<QMessageBox*>(&prompt)) {
+                messages.texts.push_back(box->text());
+            }
+            test::Click(prompt, 1);
+        });
+        test::Click(window, Dlg::ID_GO);
+        return messages;
+    }
+
+private slots:
+    void init() {
+        m_folder = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_folder->isValid());
+        qputenv("XDG_CONFIG_HOME", m_folder->path().toUtf8());
+    }
+
+    // Every control of the window exists with its id and caption.
+    void controlsCarryTheirIdsAndTexts() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        QCOMPARE(window->windowTitle(), QString("Pellaquin build 007"));
+        const std::pair<int, const char*> buttons[] = {
+            {1, "Go!"}, {1001, "Prev"}, {1030, "Search"}, {1002, "Next"}, {1052, "Settings and Tools"},
+            {1400, "XML"}, {1401, "CSV"}, {1402, "Batch file"}, {1405, "ROM Descriptions only"},
+            {1403, "ROM Names only"}, {1404, "MaLa Game List"}, {1406, "AtomicFE List"}, {1021, "Window"},
+            {1031, "File"}, {1048, "Input file"}, {1049, "Search Results"}, {1006, "Cocktail"}, {1007, "Upright"},
+            {1004, "Horizontal Only"}, {1005, "Vertical Only"}, {1008, "or less"}, {1016, "2-way"}, {1009, "4-way"},
+            {1010, "8-way"}, {1011, "Dial (spinner)"}, {1012, "Trackball"}, {1017, "Pedal"}, {1023, "Not"},
+            {1013, "No Clones"}, {1014, "No Samples"}, {1015, "Playable"}};
+        for (const auto& [id, caption] : buttons) {
+            QCOMPARE(test::Control<QAbstractButton>(*window, id)->text(), QString(caption));
+        }
+        QVERIFY(test::Control<QPushButton>(*window, Dlg::ID_GO)->isDefault());
+        QVERIFY(!test::Control<QPushButton>(*window, Dlg::ID_QUIT)->isVisibleTo(window.get()));
+        QVERIFY(!test::Control<QGroupBox>(*window, Dlg::ID_VIEW_GROUP)->isVisibleTo(window.get()));
+        QCOMPARE(test::Control<QLabel>(*window, Dlg::ID_COMMAND_LABEL)->text(), QString("-find:"));
+        QCOMPARE(test::Control<QComboBox>(*window, Dlg::ID_BUTTONS)->count(), 12);
+        auto* category = test::Control<QComboBox>(*window, Dlg::ID_CATEGORY);
+        QCOMPARE(category->count(), 23);
+        QCOMPARE(category->itemText(0), QString("Any"));
+        QCOMPARE(category->itemText(8), QString("Mature"));
+    }
+
+    // Start-up shows the first game and composes the default command for each format.
+    void startUpPerFormat_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("categories");
+        QTest::newRow("listing") << "listxml_small.xml"
+                                 << "(buttons=2 | buttons=1 | !buttons=) & !emulation=preliminary" << false;
+        QTest::newRow("merged") << "merged_small.xml"
+                                << "(numButtons=2 | numButtons=1 | numButtons=0) & !emulation=preliminary" << true;
+        QTest::newRow("controls") << "controls_small.xml" << "(numButtons=2 | numButtons=1 | numButtons=0)" << false;
+    }
+    void startUpPerFormat() {
+        QFETCH(QString, file);
+        QFETCH(QString, command);
+        QFETCH(bool, categories);
+        auto window = OpenWindow(DataPath(file.toUtf8().constData()));
+        QCOMPARE(CommandLine(*window)->text(), command);
+        QCOMPARE(Enabled(*window, Dlg::ID_CATEGORY), categories);
+        QVERIFY(!Enabled(*window, Dlg::ID_NOT));
+        QVERIFY(Ticked(*window, Dlg::ID_DESCRIPTIONS) && Ticked(*window, Dlg::ID_WINDOW));
+        QVERIFY(View(*window).startsWith("<game "));
+        QVERIFY(Enabled(*window, Dlg::ID_GO));
+        QVERIFY(!Enabled(*window, Dlg::ID_PREV) && Enabled(*window, Dlg::ID_NEXT));
+    }
+
+    // Each failure to open the input file has its own message, and "Go!" and browsing stay off.
+    void inputFileFailures_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("none") << "" << "Please hit the settings button to select an input file.";
+        QTest::newRow("missing") << "/no/such/file.xml" << "Open or Read error on input file!?\nCheck your settings.";
+        QTest::newRow("foreign") << "foreign" << "Invalid input file.  Unable to locate MAME or controls.xml header!?";
+    }
+    void inputFileFailures() {
+        QFETCH(QString, path);
+        QFETCH(QString, message);
+        std::string input = path.toStdString();
+        if (path == "foreign") {
+            input = m_folder->filePath("foreign.xml").toStdString();
+            WriteFile(input, "<mame>\n</mame>\n");
+        }
+        MessageLog messages;
+        auto window = OpenWindow(input, &messages);
+        QCOMPARE(messages.texts, std::vector<QString>{message});
+        QCOMPARE(messages.icons, std::vector<QMessageBox::Icon>{QMessageBox::Critical});
+        for (int id : {Dlg::ID_GO, Dlg::ID_NEXT, Dlg::ID_PREV, Dlg::ID_SEARCH, Dlg::ID_INPUT_FILE_VIEW}) {
+            QVERIFY(!Enabled(*window, id));
+        }
+    }
+
+    // An empty command line is refused; one of double quotes only runs with an empty command.
+    void emptyAndQuotesOnlyCommands() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        MessageLog refused = Go(*window, "", true, false);
+        QCOMPARE(refused.texts, std::vector<QString>{"Error! Nothing to search for"});
+        QVERIFY(!test::Control<QGroupBox>(*window, Dlg::ID_VIEW_GROUP)->isVisibleTo(window.get()));
+
+        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
+        QVERIFY(Go(*window, "\"\"", true, false).texts.empty());
+        QCOMPARE(Label(*window), QString("Found:5 matches"));
+        QCOMPARE(CommandLine(*window)->text(), QString("\"\""));
+    }
+
+    // Window and File, alone and together: the view, the label, and the file appended to each time.
+    void windowAndFileCombinations() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
+        std::string saved = m_folder->filePath("names.txt").toStdString();
+
+        Go(*window, "!cloneof", true, false);
+        QCOMPARE(View(*window), QString("puckman\nsf2\ninvaders\nufo\n"));
+        QCOMPARE(Label(*window), QString("Found:4 matches"));
+        QVERIFY(!Enabled(*window, Dlg::ID_PREV) && !Enabled(*window, Dlg::ID_NEXT));
+
+        {
+            ScriptedFileDialogs dialogs({saved, saved});
+            Go(*window, "name=cocktail", false, true);
+            QCOMPARE(View(*window), QString("puckman\nsf2\ninvaders\nufo\n"));
+            QVERIFY(test::Control<QGroupBox>(*window, Dlg::ID_VIEW_GROUP)->isVisibleTo(window.get()));
+            QVERIFY(Ticked(*window, Dlg::ID_SEARCH_RESULTS_VIEW));
+            Go(*window, "name=cocktail", true, true);
+            QCOMPARE(dialogs.Requests().size(), std::size_t(2));
+            QCOMPARE(dialogs.Requests()[0].title, std::string("Save file as..."));
+            QCOMPARE(dialogs.Requests()[0].defaultExtension, std::string("txt"));
+        }
+        QCOMPARE(ReadFile(saved), std::string("puckman\npacman\npuckman\r\npacman\r\n"));
+        QCOMPARE(Label(*window), QString("Found:2 matches"));
+
+        // Neither box: the results are kept, and "Search Results" shows them unconverted.
+        Go(*window, "sf2", false, false);
+        QCOMPARE(View(*window), QString("puckman\npacman\n"));
+        test::Click(*window, Dlg::ID_SEARCH_RESULTS_VIEW);
+        QCOMPARE(View(*window), QString("sf2\n"));
+    }
+
+    // The Atomic FE list names each game's zip in the view, and is the plain names list in a file.
+    void atomicFeList() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        test::Click(*window, Dlg::ID_ATOMIC_FE);
+        Go(*window, "name=cocktail", true, false);
+        QCOMPARE(View(*window), QString("puckman.zip\npacman.zip\n"));
+        std::string saved = m_folder->filePath("atomic.txt").toStdString();
+        ScriptedFileDialogs dialogs({saved});
+        Go(*window, "name=cocktail", false, true);
+        QCOMPARE(ReadFile(saved), std::string("puckman\npacman\n"));
+        QCOMPARE(dialogs.Requests()[0].filters[0].description, std::string("Atomic FE game list files (*.txt)"));
+    }
+
+    // The CSV column chooser: a cancel changes nothing; columns replace the command and turn the wizard off.
+    void csvColumnChooser() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        QString command = CommandLine(*window)->text();
+        {
+            test::ScriptedModals prompts([](QDialog& prompt) { test::Click(prompt, 2); });
+            test::Click(*window, Dlg::ID_CSV);
+        }
+        QCOMPARE(CommandLine(*window)->text(), command);
+        QCOMPARE(test::Control<QLabel>(*window, Dlg::ID_COMMAND_LABEL)->text(), QString("-find:"));
+        QVERIFY(Enabled(*window, Dlg::ID_NO_CLONES));
+        {
+            test::ScriptedModals prompts([](QDialog& prompt) {
+                test::Click(prompt, 1041);
+                test::Click(prompt, 1034);
+                test::TypeOver(*test::Control<QLineEdit>(prompt, CCSVDialog::ID_DELIMITER), ";");
+                test::Click(prompt, 1);
+            });
+            test::Click(*window, Dlg::ID_CSV);
+        }
+        QCOMPARE(CommandLine(*window)->text(), QString("<game name=,year"));
+        QCOMPARE(test::Control<QLabel>(*window, Dlg::ID_COMMAND_LABEL)->text(), QString("-csv"));
+        QVERIFY(!Enabled(*window, Dlg::ID_NO_CLONES));
+        // Ticking "Window" leaves the column list alone.
+        test::Click(*window, Dlg::ID_WINDOW);
+        test::Click(*window, Dlg::ID_WINDOW);
+        QCOMPARE(CommandLine(*window)->text(), QString("<game name=,year"));
+        Go(*window, "<game name=,year", true, false);
+        QCOMPARE(View(*window), QString("puckman;1980\npacman;1980\nsf2;1991\ninvaders;1978\nufo;19??\n"));
+        // Another output type brings the label back, but the column list stays until the wizard is used.
+        test::Click(*window, Dlg::ID_XML);
+        QCOMPARE(test::Control<QLabel>(*window, Dlg::ID_COMMAND_LABEL)->text(), QString("-find:"));
+        QCOMPARE(CommandLine(*window)->text(), QString("<game name=,year"));
+        test::Click(*window, Dlg::ID_NO_CLONES);
+        QCOMPARE(CommandLine(*window)->text(), QString("(buttons=2 | buttons=1 | !buttons=) & (!cloneof & !emulation=preliminary)"));
+    }
+
+    // A controls.xml file keeps "Playable" and the game-data boxes off after every output-type click.
+    void controlsFileDisablesGameDataBoxes() {
+        auto window = OpenWindow(DataPath("controls_small.xml"));
+        for (int type : {Dlg::ID_XML, Dlg::ID_NAMES, Dlg::ID_DESCRIPTIONS}) {
+            test::Click(*window, type);
+            QVERIFY(!Ticked(*window, Dlg::ID_PLAYABLE));
+            for (int id : {Dlg::ID_PLAYABLE, Dlg::ID_VERTICAL, Dlg::ID_HORIZONTAL, Dlg::ID_NO_SAMPLES, Dlg::ID_NO_CLONES}) {
+                QVERIFY(!Enabled(*window, id));
+            }
+            QVERIFY(Enabled(*window, Dlg::ID_JOY4WAY));
+        }
+    }
+
+    // The wizard follows every click: the cocktail example, the cabinet buttons, the buttons box.
+    void wizardComposesCommands() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        for (int id : {Dlg::ID_COCKTAIL, Dlg::ID_VERTICAL, Dlg::ID_JOY4WAY, Dlg::ID_JOY8WAY, Dlg::ID_NO_CLONES}) {
+            test::Click(*window, id);
+        }
+        QCOMPARE(CommandLine(*window)->text(),
+                 QString("name=cocktail & (buttons=2 | buttons=1 | !buttons=) & (rotate=90 | rotate=270) & "
+                         "(joy4way | joy8way) & (!cloneof & !emulation=preliminary)"));
+        QVERIFY(!Ticked(*window, Dlg::ID_UPRIGHT));
+        test::Click(*window, Dlg::ID_UPRIGHT);
+        QVERIFY(!Ticked(*window, Dlg::ID_COCKTAIL));
+        QVERIFY(!CommandLine(*window)->text().contains("cocktail"));
+
+        auto* buttons = test::Control<QComboBox>(*window, Dlg::ID_BUTTONS);
+        buttons->setFocus();
+        QTest::keyClick(buttons, Qt::Key_Up);
+        QTest::keyClick(buttons, Qt::Key_Up);
+        QCOMPARE(buttons->currentText(), QString("0"));
+        QVERIFY(!Enabled(*window, Dlg::ID_OR_LESS));
+        QVERIFY(CommandLine(*window)->text().startsWith("(!buttons=) & "));
+    }
+
+    // Browsing three games past the end keeps the last game and then shows it again with "Prev".
+    void browsingPastTheEnd() {
+        std::string games = "<mame>\n";
+        for (const char* name : {"one", "two", "three"}) {
+            games += std::string("\t<game name=\"") + name + "\">\n\t\t<description>" + name + "</description>\n\t</game>\n";
+        }
+        std::string path = m_folder->filePath("three.xml").toStdString();
+        WriteFile(path, games);
+        auto window = OpenWindow(path);
+        QCOMPARE(View(*window), QString("<game name=\"one\">\n\t<description>one</description>\n</game>"));
+        test::Click(*window, Dlg::ID_NEXT);
+        test::Click(*window, Dlg::ID_NEXT);
+        QVERIFY(View(*window).contains("three"));
+        test::Click(*window, Dlg::ID_NEXT);
+        QVERIFY(View(*window).contains("three"));
+        QVERIFY(Enabled(*window, Dlg::ID_NEXT));
+        test::Click(*window, Dlg::ID_PREV);
+        QVERIFY(View(*window).contains("three"));
+        test::Click(*window, Dlg::ID_PREV);
+        QVERIFY(View(*window).contains("two"));
+    }
+
+    // After 199 steps "Next" is off for good, and "Prev" does not bring it back.
+    void browsingStopsAtTheLastEntry() {
+        std::string games = "<mame>\n";
+        for (int i = 0; i < 210; ++i) {
+            games += "<game name=\"g" + std::to_string(i) + "\">\n</game>\n";
+        }
+        std::string path = m_folder->filePath("many.xml").toStdString();
+        WriteFile(path, games);
+        auto window = OpenWindow(path);
+        for (int i = 0; i < 199; ++i) {
+            test::Click(*window, Dlg::ID_NEXT);
+        }
+        QVERIFY(View(*window).contains("\"g199\""));
+        QVERIFY(!Enabled(*window, Dlg::ID_NEXT));
+        test::Click(*window, Dlg::ID_PREV);
+        QVERIFY(View(*window).contains("\"g198\""));
+        QVERIFY(!Enabled(*window, Dlg::ID_NEXT));
+    }
+
+    // The description search: the same text goes on, another text starts again, and "Input file" and
+    // "Prev" come back to the games found.
+    void descriptionSearch() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        // Types `text` into the search dialog and confirms it, or cancels it for a null text.
+        auto search = [&](const QString& text) {
+            MessageLog messages;
+            test::ScriptedModals prompts([&](QDialog& prompt) {
+                if (auto* box = qobject_cast<QMessageBox*>(&prompt)) {
+                    messages.texts.push_back(box->text());
+                    test::Click(prompt, 1);
+                    return;
+                }
+                if (!text.isNull()) {
+                    test::TypeOver(*test::Control<QLineEdit>(prompt, CSearchDlg::ID_TEXT), text);
+                }
+                test::Click(prompt, text.isNull() ? 2 : 1);
+            });
+            test::Click(*window, Dlg::ID_SEARCH);
+            return messages.texts;
+        };
+        QVERIFY(search("P").empty());
+        QVERIFY(View(*window).startsWith("<description>PuckMan"));
+        search("P");
+        QVERIFY(View(*window).startsWith("<description>Pac-Man"));
+        QVERIFY(View(*window).endsWith("</game>"));
+        test::Click(*window, Dlg::ID_INPUT_FILE_VIEW);
+        QVERIFY(View(*window).startsWith("<game name=\"pacman\""));
+        QCOMPARE(Label(*window), QString("Example ROM description:  You can search on anything listed in here."));
+        // A cancelled dialog repeats the last text from where reading stopped: nothing after Pac-Man.
+        QCOMPARE(search(QString()), std::vector<QString>{"No matches found"});
+        // The search minds case and starts at the description's first letter.
+        QCOMPARE(search("pac"), std::vector<QString>{"No matches found"});
+        QCOMPARE(search("Man"), std::vector<QString>{"No matches found"});
+        QVERIFY(search("Space").empty());
+        QVERIFY(View(*window).startsWith("<description>Space Invaders"));
+        test::Click(*window, Dlg::ID_INPUT_FILE_VIEW);
+        QVERIFY(View(*window).startsWith("<game name=\"invaders\""));
+        test::Click(*window, Dlg::ID_PREV);
+        QVERIFY(View(*window).startsWith("<game name=\"pacman\""));
+    }
+
+    // The MaLa list is written to the chosen file; then "File" is ticked and "Window" is not.
+    void malaList() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        {
+            test::ScriptedModals prompts([](QDialog& prompt) {
+                test::TypeOver(*test::Control<QLineEdit>(prompt, CMalaListDlg::ID_TITLE), "Mine");
+                test::Click(prompt, 1);
+            });
+            test::Click(*window, Dlg::ID_MALA);
+        }
+        std::string path = m_folder->filePath("list.mlg").toStdString();
+        QString viewBefore = View(*window);
+        {
+            ScriptedFileDialogs dialogs({path});
+            Go(*window, "!cloneof", true, false);
+            QCOMPARE(dialogs.Requests()[0].defaultExtension, std::string("mlg"));
+        }
+        QCOMPARE(ReadFile(path).substr(0, 7), std::string("\x01\x06\x04Mine", 7));
+        QVERIFY(!Ticked(*window, Dlg::ID_WINDOW) && Ticked(*window, Dlg::ID_FILE));
+        QCOMPARE(View(*window), viewBefore);
+        // A cancelled save dialog writes nothing and ends the run.
+        QFile::remove(QString::fromStdString(path));
+        ScriptedFileDialogs cancelled({""});
+        Go(*window, "!cloneof", true, false);
+        QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    }
+};
+
+} // namespace pellaquin
+
+QTEST_MAIN(pellaquin::CPellaquinDlgTest)
+#include "CPellaquinDlgTest.moc"
