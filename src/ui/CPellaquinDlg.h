@@ -19,11 +19,12 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace pellaquin {
+
+class ResultView;
 
 // The main window: the Quick-find Wizard, the command line, the output choices, the view of one game
 // or of the last result, and "Go!". Closing it ends the program.
@@ -117,7 +118,7 @@ private:
 
     // Controls.
     QPushButton* m_go = nullptr;
-    QPlainTextEdit* m_view = nullptr;
+    ResultView* m_view = nullptr;
     QLabel* m_viewLabel = nullptr;
     QPushButton* m_prev = nullptr;
     QPushButton* m_next = nullptr;

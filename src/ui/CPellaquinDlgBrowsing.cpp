@@ -1,7 +1,6 @@
 #include "ui/CPellaquinDlg.h"
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -11,6 +10,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtText.h"
+#include "ui/ResultView.h"
 
 namespace pellaquin {
 
@@ -38,7 +38,7 @@ void CPellaquinDlg::ShowGameRecord(const std::string& record) {
     StripLeading(text, "\t");
     ReplaceAll(text, "\n\t", "\r\n");
     TrimWhiteSpace(text);
-    m_view->setPlainText(ToDisplayText(text));
+    m_view->SetText(std::move(text));
 }
 
 void CPellaquinDlg::ShowNextGame() {

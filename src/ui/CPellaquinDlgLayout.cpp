@@ -5,14 +5,11 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFontDatabase>
-#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -20,6 +17,7 @@
 #include "ui/ApplicationIcon.h"
 #include "ui/DialogParts.h"
 #include "ui/QtText.h"
+#include "ui/ResultView.h"
 
 namespace pellaquin {
 
@@ -87,11 +85,7 @@ void CPellaquinDlg::BuildControls() {
         this, "Example ROM description:  You can search on anything shown in here.", ID_VIEW_LABEL);
     viewColumn->addWidget(m_viewLabel);
     auto* viewRow = new QHBoxLayout;
-    m_view = Named(new QPlainTextEdit(this), ID_VIEW);
-    m_view->setLineWrapMode(QPlainTextEdit::NoWrap);
-    // Records are XML indented with tabs: a fixed-pitch font with narrow tab stops keeps them readable.
-    m_view->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_view->setTabStopDistance(4 * QFontMetricsF(m_view->font()).horizontalAdvance(' '));
+    m_view = Named(new ResultView(this), ID_VIEW);
     viewRow->addWidget(m_view, 1);
     auto* browseColumn = new QVBoxLayout;
     m_prev = MakeButton(this, ID_PREV, "Prev");

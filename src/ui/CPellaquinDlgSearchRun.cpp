@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -20,6 +19,7 @@
 #include "ui/MessageBoxes.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtText.h"
+#include "ui/ResultView.h"
 
 namespace pellaquin {
 
@@ -181,7 +181,7 @@ void CPellaquinDlg::SaveResultText(const std::string& text) {
 }
 
 void CPellaquinDlg::ShowSearchResults() {
-    m_view->setPlainText(ToDisplayText(m_scanner.m_resultText));
+    m_view->SetText(m_scanner.m_resultText);
     m_prev->setEnabled(false);
     m_next->setEnabled(false);
     m_viewLabel->setText(QStringLiteral("Found:%1 matches").arg(m_scanner.m_matchCount));

@@ -5,7 +5,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -15,6 +14,7 @@
 #include "ui/CMameBrowser.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/CPellaquinSettingsDlg.h"
+#include "ui/ResultView.h"
 
 namespace pellaquin {
 
@@ -84,7 +84,7 @@ private slots:
         std::vector<QString> shown;
         test::ScriptedModals prompts([&](QDialog& prompt) {
             shown.push_back(prompt.metaObject()->className());
-            firstGame = test::Control<QPlainTextEdit>(prompt, CPellaquinDlg::ID_VIEW)->toPlainText();
+            firstGame = QString::fromStdString(test::Control<ResultView>(prompt, CPellaquinDlg::ID_VIEW)->Text());
             prompt.reject();
         });
         std::string inputPath;

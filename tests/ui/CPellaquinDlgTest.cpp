@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -22,6 +21,8 @@
 #include "ui/CMalaListDlg.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/CSearchDlg.h"
+#include "ui/QtText.h"
+#include "ui/ResultView.h"
 
 namespace pellaquin {
 
@@ -94,7 +95,8 @@ private:
         return window;
     }
 
-    static QString View(const Dlg& window) { return test::Control<QPlainTextEdit>(window, Dlg::ID_VIEW)->toPlainText(); }
+    // The view's text with its CR LF line ends shown as the line breaks they are.
+    static QString View(const Dlg& window) { return ToDisplayText(test::Control<ResultView>(window, Dlg::ID_VIEW)->Text()); }
     static QString Label(const Dlg& window) { return test::Control<QLabel>(window, Dlg::ID_VIEW_LABEL)->text(); }
     static QLineEdit* CommandLine(const Dlg& window) { return test::Control<QLineEdit>(window, Dlg::ID_COMMAND_LINE); }
     static bool Enabled(const Dlg& window, int id) { return test::Control<QWidget>(window, id)->isEnabled(); }
