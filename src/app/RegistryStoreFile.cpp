@@ -192,16 +192,26 @@ std::optional<Document> ParseDocument(std::string_view bytes) {
     return document;
 }
 
-std::string FormatDocument(const Document& document) {
-    std::string text(HEADER_LINE);
+// A CR that ends a line would be taken for half of its line end when read back, so it gets a CR LF
+// line end of its own: a file that ended in a lone CR, or a line ending in CR CR LF, then reads the same.
+void AppendLine(std::string& text, std::string_view line) {
+    text += line;
+    if (line.ends_with('\r')) {
+        text += '\r';
+    }
     text += '\n';
+}
+
+std::string FormatDocument(const Document& document) {
+    std::string text;
+    AppendLine(text, HEADER_LINE);
     for (const std::string& line : document.preamble) {
-        text += line + '\n';
+        AppendLine(text, line);
     }
     for (const Section& section : document.sections) {
-        text += section.headerLine + '\n';
+        AppendLine(text, section.headerLine);
         for (const std::string& line : section.lines) {
-            text += line + '\n';
+            AppendLine(text, line);
         }
     }
     return text;

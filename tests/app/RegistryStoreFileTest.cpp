@@ -80,6 +80,15 @@ TEST_F(RegistryStoreFileTest, RefusesLineEndsInNamesAndPaths) {
     EXPECT_EQ(FileCount(), 0u);
 }
 
+// A file whose last line ends in a lone CR is rewritten so that the line reads as it did; before,
+// the rewrite turned that CR into a line end and the written value was hidden behind an empty section.
+TEST_F(RegistryStoreFileTest, LineEndingInCarriageReturnReadsTheSameAfterARewrite) {
+    m_folder.Write("user.reg", HEADER + "[HKEY_CURRENT_USER\\Software\\Pellaquin]\r");
+    const StoredValue value{"a", REG_SZ, std::string("1\0", 2)};
+    ASSERT_TRUE(m_store.WriteValue(KEY, value));
+    EXPECT_EQ(m_store.ReadKey(KEY), std::vector<StoredValue>{value});
+}
+
 // A write that fails part-way leaves the old store whole and no temporary file behind.
 TEST_F(RegistryStoreFileTest, FailedWriteKeepsOldStore) {
     const std::string old = HEADER + SECTION + "\"a\"=\"1\"\n\n";
