@@ -85,7 +85,15 @@ public:
         ForEachLine(m_lines, [this](std::string_view line) {
             std::size_t equals = line.find('=');
             if (equals != NOT_FOUND) {
-                m_categories.emplace(line.substr(0, equals), line.substr(equals + 1));
+                std::string_view name = line.substr(0, equals);
+                std::string_view category = line.substr(equals + 1);
+                // Some catver.ini files write "name = Category"; the blanks around "=" are no part of
+                // either. Without them a category keeps its text as it stands.
+                if (!name.empty() && (name.back() == ' ' || name.back() == '\t')) {
+                    name = name.substr(0, name.find_last_not_of(" \t") + 1);
+                    category.remove_prefix(std::min(category.find_first_not_of(" \t"), category.size()));
+                }
+                m_categories.emplace(name, category);
             }
             return true;
         });
@@ -170,16 +178,18 @@ ControlsData ControlsAt(std::string_view controls, std::size_t entry) {
     return data;
 }
 
-// Puts `block` just before the tab that indents the first ROM line, or at the very start when
-// there is none. `head` is the record up to its first ROM line and `hasRomLine` tells whether one
-// follows it. A ROM line cannot begin inside `head` and run on past it, so searching `head` alone
-// finds what a search of the whole record would.
-void InsertBlock(std::string& head, bool hasRomLine, std::string_view block) {
-    std::size_t rom = head.find(ROM_TAG);
-    if (rom == NOT_FOUND && hasRomLine) {
-        rom = head.size();
+// Where the inserted blocks go: just before the tab that indents the first ROM line, so every
+// inserted line gets that line's indentation. A record without a ROM line (a device, a game on a disk)
+// takes them the same way before its second line, inside the record: put before its start line, as
+// once, they would belong to no record and the game would lose its category.
+std::size_t InsertionPoint(std::string_view record) {
+    std::size_t rom = record.find(ROM_TAG);
+    if (rom != NOT_FOUND) {
+        return rom == 0 ? 0 : rom - 1;
     }
-    head.insert(rom == NOT_FOUND || rom == 0 ? 0 : rom - 1, block);
+    std::size_t secondLine = record.find('\n');
+    std::size_t tag = secondLine == NOT_FOUND ? NOT_FOUND : record.find('<', secondLine + 1);
+    return tag == NOT_FOUND ? 0 : tag - 1;
 }
 
 // Finds a lower-case key in any case (as a lowercased copy of the text would show it), skipping
@@ -338,10 +348,12 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
     RecordReader reader;
     std::string record;
     std::string parent;
-    std::string head;
+    std::string blocks;
     bool wroteGames = false;
-    while (reader.ReadGameRecord(listing, record, TagVocabulary::GameStartTag(FORMAT_LISTXML))) {
-        std::string_view name = ExtractRomName(record, format);
+    // A listing of today's MAME keeps its machine records; the merged file is read back by them.
+    std::string_view startTag = TagVocabulary::GameStartTag(FORMAT_LISTXML, listing.Element());
+    while (reader.ReadGameRecord(listing, record, startTag)) {
+        std::string_view name = ExtractRomName(record, format, listing.Element());
         std::string_view category = categories.Find(name);
         std::string_view controlsKey = name;
         std::size_t lastCloneKey = cloneKeys.FindLast(record);
@@ -360,23 +372,20 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
             writer.Write(record);
             continue;
         }
-        std::size_t romLine = record.find(ROM_TAG);
-        head.assign(record, 0, romLine);
-        bool hasRomLine = romLine != NOT_FOUND;
+        blocks.clear();
         if (!category.empty()) {
-            InsertBlock(head, hasRomLine, std::string("\t<category>").append(category).append("</category>\n\t"));
+            blocks.append("\t<category>").append(category).append("</category>\n\t");
         }
         if (!data.info.empty()) {
-            InsertBlock(head, hasRomLine,
-                        std::string("\t<controls info>").append(data.info).append("</controls info>\n\t"));
+            blocks.append("\t<controls info>").append(data.info).append("</controls info>\n\t");
         }
         if (!data.players.empty()) {
-            InsertBlock(head, hasRomLine, std::string("\t").append(data.players).append("\n\t"));
+            blocks.append("\t").append(data.players).append("\n\t");
         }
-        writer.Write(head);
-        if (hasRomLine) {
-            writer.Write(std::string_view(record).substr(romLine));
-        }
+        std::size_t at = InsertionPoint(record);
+        writer.Write(std::string_view(record).substr(0, at));
+        writer.Write(blocks);
+        writer.Write(std::string_view(record).substr(at));
     }
     if (listing.HadReadError()) {
         return MergeResult::LISTING_NOT_READABLE;

@@ -26,15 +26,16 @@ public:
     MalaEntryBuilder(const GameScanner& scanner, const InputFile& input) : m_scanner(scanner), m_input(input) {}
 
     const std::string& Build(std::string_view record) {
-        // Detection settles the format only once the scan has begun, and with it the buttons key.
-        if (m_format != m_input.Format() || m_keys.empty()) {
+        // Detection settles the format and element only once the scan has begun, and with them the keys.
+        if (m_format != m_input.Format() || m_element != m_input.Element() || m_keys.empty()) {
             m_format = m_input.Format();
+            m_element = m_input.Element();
             ParseKeys();
         }
         m_extractor.SetRecord(record);
         m_entry.clear();
         m_entry.push_back(mala::LIST_START);
-        mala::AppendString(m_entry, ExtractRomName(record, m_format));
+        mala::AppendString(m_entry, ExtractRomName(record, m_format, m_element));
         mala::AppendString(m_entry, Field(ROMOF));
         mala::AppendString(m_entry, Field(CLONEOF));
         mala::AppendString(m_entry, Field(SOURCEFILE));
@@ -68,11 +69,28 @@ public:
 
 private:
     void ParseKeys() {
+        // Machines without controls data merged in still say how many play, on their input element.
+        bool machines = m_element == RecordElement::MACHINE && m_format == FORMAT_LISTXML;
         const std::string_view keys[ENTRY_KEY_COUNT] = {
-            "romof=",  "cloneof=",      "sourcefile=",   "year",    "manufacturer",
-            "category", TagVocabulary::ButtonsKey(m_format), "coins=", "numPlayers=", "control type=",
-            "display type=", "rotate=", "width=",   "height=", "driver status=",
-            "color=",   "sound=",       "emulation=",    "graphic=",
+            "romof=",
+            "cloneof=",
+            "sourcefile=",
+            "year",
+            "manufacturer",
+            "category",
+            TagVocabulary::ButtonsKey(m_format, m_element),
+            "coins=",
+            machines ? "input players=" : "numPlayers=",
+            "control type=",
+            "display type=",
+            "rotate=",
+            "width=",
+            "height=",
+            "driver status=",
+            "color=",
+            "sound=",
+            "emulation=",
+            "graphic=",
         };
         m_extractor = FieldExtractor();
         m_keys.clear();
@@ -89,6 +107,7 @@ private:
     const GameScanner& m_scanner;
     const InputFile& m_input;
     InputFormat m_format = FORMAT_UNKNOWN;
+    RecordElement m_element = RecordElement::GAME;
     std::vector<std::size_t> m_keys;
     FieldExtractor m_extractor;
     std::string m_entry;

@@ -22,7 +22,7 @@ void GameScanner::WriteBatchList(InputFile& input, std::string batchTemplate) {
     std::string line;
     ScanMatchingGames(*this, input, HeaderText::DROP, [&](std::string_view record) {
         line = batchTemplate;
-        ReplaceAll(line, ROM_PLACEHOLDER, ExtractRomName(record, input.Format()));
+        ReplaceAll(line, ROM_PLACEHOLDER, ExtractRomName(record, input.Format(), input.Element()));
         m_resultText.append(line);
         m_resultText.push_back('\n');
     });
@@ -37,7 +37,7 @@ void GameScanner::WriteDescriptionList(InputFile& input) {
 
 void GameScanner::WriteNameList(InputFile& input) {
     ScanMatchingGames(*this, input, HeaderText::DROP, [&](std::string_view record) {
-        m_resultText.append(ExtractRomName(record, input.Format()));
+        m_resultText.append(ExtractRomName(record, input.Format(), input.Element()));
         m_resultText.push_back('\n');
     });
 }

@@ -39,6 +39,7 @@ InputFile::OpenResult InputFile::Open(const std::string& path) {
     m_bufferStart = m_pieceOrigin = 0;
     m_atEndOfFile = m_readError = false;
     m_format = FORMAT_UNKNOWN;
+    m_element = RecordElement::GAME;
     return OpenResult::OK;
 }
 

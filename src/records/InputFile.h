@@ -67,6 +67,9 @@ public:
     // The format the last successful detection settled; FORMAT_UNKNOWN until then.
     InputFormat Format() const { return m_format; }
     void SetFormat(InputFormat format) { m_format = format; }
+    // The element the records are, settled with the format.
+    RecordElement Element() const { return m_element; }
+    void SetElement(RecordElement element) { m_element = element; }
 
 private:
     // Makes at least `wanted` bytes available after the cursor, unless the file ends first.
@@ -84,6 +87,7 @@ private:
     bool m_atEndOfFile = false;
     bool m_readError = false;
     InputFormat m_format = FORMAT_UNKNOWN;
+    RecordElement m_element = RecordElement::GAME;
     ProgressObserver m_progressObserver;
 };
 

@@ -72,7 +72,7 @@ bool RecordReader::ReadGameRecord(InputFile& input, std::string& record, std::st
         return false;
     }
     std::size_t recordStart = input.PieceStart(startTagAt);
-    std::size_t endTagAt = FindTagInOnePiece(input, RECORD_END_TAG, recordStart, Passed::KEEP);
+    std::size_t endTagAt = FindTagInOnePiece(input, TagVocabulary::RecordEndTag(input.Element()), recordStart, Passed::KEEP);
     std::string_view bytes = input.Buffered(0);
     std::size_t recordEnd = endTagAt == NOT_FOUND ? bytes.size() : input.PieceEnd(input.PieceStart(endTagAt));
     bytes = input.Buffered(0);
@@ -103,6 +103,7 @@ bool RecordReader::ReadGameRecord(InputFile& input, std::string& record, std::st
 bool RecordReader::ReadGameRecordPieceByPiece(InputFile& input, std::string& record, std::string_view startTag) {
     record.clear();
     bool insideRecord = false;
+    std::string_view endTag = TagVocabulary::RecordEndTag(input.Element());
     std::string_view piece;
     for (;;) {
         std::int64_t pieceStart = input.Tell();
@@ -118,7 +119,7 @@ bool RecordReader::ReadGameRecordPieceByPiece(InputFile& input, std::string& rec
         } else if (insideRecord) {
             record.append(piece);
         }
-        if (insideRecord && piece.find(RECORD_END_TAG) != std::string_view::npos) {
+        if (insideRecord && piece.find(endTag) != std::string_view::npos) {
             return true;
         }
     }
@@ -158,6 +159,24 @@ bool RecordReader::ChooseSaveFile(std::string& path, const std::vector<FileFilte
 
 void RewindInput(InputFile& input) { input.Seek(0); }
 
+namespace {
+
+// A merged file's banner comes before its records, so their element is read further on.
+RecordElement FirstRecordElement(InputFile& input) {
+    std::string_view piece;
+    while (input.ReadPiece(piece)) {
+        if (piece.find(TagVocabulary::GameStartTag(FORMAT_MERGED)) != std::string_view::npos) {
+            return RecordElement::GAME;
+        }
+        if (piece.find(MACHINE_START_TAG) != std::string_view::npos) {
+            return RecordElement::MACHINE;
+        }
+    }
+    return RecordElement::GAME;
+}
+
+} // namespace
+
 void ReadRemainingText(InputFile& input, std::string& text) {
     text.clear();
     std::string_view piece;
@@ -175,18 +194,24 @@ InputFormat DetectInputFormat(InputFile& input, std::string& header) {
             return FORMAT_UNKNOWN;
         }
         InputFormat format = FORMAT_UNKNOWN;
+        RecordElement element = RecordElement::GAME;
         if (piece.find(TagVocabulary::GameStartTag(FORMAT_LISTXML)) != std::string_view::npos) {
             format = FORMAT_LISTXML;
         } else if (piece.find(TagVocabulary::GameStartTag(FORMAT_CONTROLS)) != std::string_view::npos) {
             format = FORMAT_CONTROLS;
         } else if (piece.find(MERGED_FILE_MARKER) != std::string_view::npos) {
             format = FORMAT_MERGED;
+            element = FirstRecordElement(input);
+        } else if (piece.find(MACHINE_START_TAG) != std::string_view::npos) {
+            format = FORMAT_LISTXML;
+            element = RecordElement::MACHINE;
         }
         if (format != FORMAT_UNKNOWN) {
             // Going back to the deciding piece itself keeps the first game whole, however long its
             // start line is.
             input.Seek(pieceStart);
             input.SetFormat(format);
+            input.SetElement(element);
             return format;
         }
         header.append(piece);

@@ -54,9 +54,11 @@ void RewindInput(InputFile& input);
 void ReadRemainingText(InputFile& input, std::string& text);
 
 // Rewinds and reads until a piece names a format: "<game name=" (listing), "<game romname="
-// (controls.xml) or the merged-file banner. Appends every piece before it to `header`, leaves the
-// file at the start of the deciding piece, stores the format in the file and returns it. At the
-// end of the file returns FORMAT_UNKNOWN and leaves the file's format as it was.
+// (controls.xml), the merged-file banner, or "<machine name=" (a listing of today's MAME). Appends
+// every piece before it to `header`, leaves the file at the start of the deciding piece, stores the
+// format and the record element in the file and returns the format. A merged file's element is that
+// of its first record. At the end of the file returns FORMAT_UNKNOWN and leaves the file's format
+// and element as they were.
 InputFormat DetectInputFormat(InputFile& input, std::string& header);
 
 } // namespace pellaquin

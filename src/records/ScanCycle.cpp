@@ -14,7 +14,7 @@ bool ScanCycle::Next(std::string& record) {
         record.clear();
         return false;
     }
-    m_reader.ReadGameRecord(m_input, record, TagVocabulary::GameStartTag(m_input.Format()));
+    m_reader.ReadGameRecord(m_input, record, TagVocabulary::GameStartTag(m_input.Format(), m_input.Element()));
     return !record.empty();
 }
 

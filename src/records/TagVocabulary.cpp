@@ -16,9 +16,19 @@ constexpr std::array<std::string_view, 18> TAG_TABLE = {
 
 } // namespace
 
-std::string_view TagVocabulary::Text(Kind kind, InputFormat format) {
+std::string_view TagVocabulary::Text(Kind kind, InputFormat format, RecordElement element) {
     if (format < FORMAT_LISTXML || format > FORMAT_MERGED) {
         return {};
+    }
+    if (element == RecordElement::MACHINE && format != FORMAT_CONTROLS) {
+        if (kind == GAME_START_TAG) {
+            return MACHINE_START_TAG;
+        }
+        // Buttons sit on each control; the blank keeps "reqbuttons=" out. It is "_" so that it reads
+        // the same as a search term, a column key and an entry key.
+        if (kind == BUTTONS_KEY) {
+            return "_buttons=";
+        }
     }
     return TAG_TABLE[static_cast<std::size_t>(kind) * 3 + static_cast<std::size_t>(format)];
 }

@@ -10,8 +10,8 @@ constexpr auto NOT_FOUND = std::string_view::npos;
 
 } // namespace
 
-std::string_view ExtractRomName(std::string_view record, InputFormat format) {
-    std::string_view startTag = TagVocabulary::GameStartTag(format);
+std::string_view ExtractRomName(std::string_view record, InputFormat format, RecordElement element) {
+    std::string_view startTag = TagVocabulary::GameStartTag(format, element);
     std::size_t tag = startTag.empty() ? NOT_FOUND : record.find(startTag);
     std::size_t opening = tag == NOT_FOUND ? NOT_FOUND : record.find('"', tag);
     if (opening == NOT_FOUND) {

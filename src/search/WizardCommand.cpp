@@ -24,21 +24,23 @@ std::string JoinTicked(std::initializer_list<std::pair<bool, std::string_view>> 
     return ticked > 1 ? "(" + joined + ")" : joined;
 }
 
-std::string ButtonsPiece(const WizardState& state, InputFormat format) {
+std::string ButtonsPiece(const WizardState& state, InputFormat format, RecordElement element) {
     if (state.buttonsIndex < 1) {
         return {};
     }
     int buttons = state.buttonsIndex - 1;
-    std::string key(TagVocabulary::ButtonsKey(format));
+    std::string key(TagVocabulary::ButtonsKey(format, element));
+    // A listing leaves the attribute out where there are no buttons; so do machines' controls.
+    bool missingMeansNone = format == FORMAT_LISTXML || element == RecordElement::MACHINE;
+    std::string none = "!" + key;
     if (!state.orLess) {
-        // A listing leaves the attribute out for games without buttons.
-        return buttons == 0 && format == FORMAT_LISTXML ? "!buttons=" : key + std::to_string(buttons);
+        return buttons == 0 && missingMeansNone ? none : key + std::to_string(buttons);
     }
     std::string piece = "(";
     for (int count = buttons; count >= 1; --count) {
         piece += key + std::to_string(count) + " | ";
     }
-    piece += format == FORMAT_LISTXML ? "!buttons=)" : "numButtons=0)";
+    piece += missingMeansNone ? none + ")" : "numButtons=0)";
     return piece;
 }
 
@@ -51,23 +53,26 @@ std::string CategoryPiece(const WizardState& state) {
 
 } // namespace
 
-std::string ComposeWizardCommand(const WizardState& state, InputFormat format) {
+std::string ComposeWizardCommand(const WizardState& state, InputFormat format, RecordElement element) {
     bool carriesGameData = format == FORMAT_LISTXML || format == FORMAT_MERGED;
+    bool machines = element == RecordElement::MACHINE && carriesGameData;
     std::string pieces[] = {
         state.cocktail ? std::string(TagVocabulary::CocktailKey(format)) : std::string(),
-        ButtonsPiece(state, format),
+        ButtonsPiece(state, format, element),
         state.verticalOnly && !state.horizontalOnly ? "(rotate=90 | rotate=270)" : "",
         state.horizontalOnly && !state.verticalOnly ? "(rotate=0 | rotate=180)" : "",
-        JoinTicked({{state.joy2way, "joy2way"},
-                    {state.joy4way, "joy4way"},
-                    {state.joy8way, "joy8way"},
+        JoinTicked({{state.joy2way, machines ? "ways=2" : "joy2way"},
+                    {state.joy4way, machines ? "ways=4" : "joy4way"},
+                    {state.joy8way, machines ? "ways=8" : "joy8way"},
                     {state.dial, "dial"},
                     {state.trackball, "trackball"},
                     {state.pedal, "pedal"}},
                    " | "),
         carriesGameData ? JoinTicked({{state.noClones, "!cloneof"},
                                       {state.noSamples, "!sample_name="},
-                                      {state.playable, "!emulation=preliminary"}},
+                                      {state.playable, "!emulation=preliminary"},
+                                      // Devices are listed as machines that cannot run.
+                                      {state.playable && machines, "!runnable=no"}},
                                      PIECE_JOINER)
                         : std::string(),
         CategoryPiece(state),

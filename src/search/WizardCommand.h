@@ -27,7 +27,10 @@ struct WizardState {
     bool categoryNot = false; // "Not"
 };
 
-// The search command the wizard's state stands for in a file of `format`; empty when nothing is chosen.
-std::string ComposeWizardCommand(const WizardState& state, InputFormat format);
+// The search command the wizard's state stands for in a file of `format` whose records are
+// `element`s; empty when nothing is chosen. Machines of today's MAME are asked in their own terms:
+// joysticks by their ways, buttons on each control, and "Playable" leaves out devices too.
+std::string ComposeWizardCommand(const WizardState& state, InputFormat format,
+                                 RecordElement element = RecordElement::GAME);
 
 } // namespace pellaquin

@@ -23,6 +23,8 @@ public:
 
     // The dialog for input of `format` (FORMAT_UNKNOWN when none was recognised); column list and delimiter empty.
     explicit CCSVDialog(InputFormat format, QWidget* parent = nullptr);
+    // The same for a file whose records are `element`s: machines offer today's keys.
+    CCSVDialog(InputFormat format, RecordElement element, QWidget* parent = nullptr);
 
     // Puts `delimiter` (bytes) into the member and into the delimiter box.
     void SetDelimiter(const std::string& delimiter);
@@ -40,6 +42,7 @@ protected:
 
 private:
     InputFormat m_format;
+    RecordElement m_element;
     std::array<QCheckBox*, COLUMN_COUNT> m_boxes{};
     QLineEdit* m_delimiterEdit = nullptr;
     std::string m_delimiter;

@@ -50,7 +50,7 @@ void CPellaquinDlg::ShowNextGame() {
         ++index;
         // At the end of the file the view keeps its game, though the index has moved on.
         if (m_browseReader.ReadGameRecord(m_inputFile, m_currentRecord,
-                                          TagVocabulary::GameStartTag(m_inputFile.Format()))) {
+                                          TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()))) {
             ShowGameRecord(m_currentRecord);
             m_browseReader.m_positions[index] = m_browseReader.m_lastStartPosition;
         }
@@ -65,7 +65,7 @@ void CPellaquinDlg::ShowPreviousGame() {
     }
     --index;
     if (m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord,
-                                        TagVocabulary::GameStartTag(m_inputFile.Format()))) {
+                                        TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()))) {
         ShowGameRecord(m_currentRecord);
         m_browseReader.m_positions[index] = m_browseReader.m_lastStartPosition;
     }
@@ -76,7 +76,7 @@ void CPellaquinDlg::ShowInputFileView() {
     if (!m_inputOpen) {
         return;
     }
-    m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord, TagVocabulary::GameStartTag(m_inputFile.Format()));
+    m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord, TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()));
     ShowGameRecord(m_currentRecord);
     m_viewLabel->setText(ToQString("Example ROM description:  You can search on anything listed in here."));
     UpdateBrowseButtons();
@@ -101,7 +101,7 @@ void CPellaquinDlg::SearchDescription() {
     }
     m_descriptionSearchText = text;
     std::string key = std::string(TagVocabulary::DescriptionTag(m_inputFile.Format())) + text;
-    std::string_view startTag = TagVocabulary::GameStartTag(m_inputFile.Format());
+    std::string_view startTag = TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element());
 
     // Games are read whole, so the game that holds the description is the one remembered, and
     // "Prev" or "Input file" show that same game again.

@@ -193,7 +193,7 @@ void CPellaquinDlg::SelectOutputType(int id) {
     switch (id) {
     case ID_CSV: {
         EnableWizardControls(false);
-        CCSVDialog columns(m_inputFile.Format(), this);
+        CCSVDialog columns(m_inputFile.Format(), m_inputFile.Element(), this);
         columns.SetDelimiter(m_scanner.m_fieldSeparator);
         RunModal(columns);
         if (!columns.ColumnList().empty()) {

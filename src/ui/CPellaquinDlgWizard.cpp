@@ -75,7 +75,7 @@ WizardState CPellaquinDlg::ReadWizardState() const {
 }
 
 void CPellaquinDlg::ComposeWizardCommand() {
-    m_searchCommand = pellaquin::ComposeWizardCommand(ReadWizardState(), m_inputFile.Format());
+    m_searchCommand = pellaquin::ComposeWizardCommand(ReadWizardState(), m_inputFile.Format(), m_inputFile.Element());
     m_commandLine->setText(ToQString(m_searchCommand));
 }
 

@@ -103,12 +103,13 @@ TEST_F(MergeTest, CloneLooksUpOnlyItsParentsControls) {
     EXPECT_EQ(merged, "<?xml version=\"1.0\"?>\n" + std::string(BANNER) + std::string(LISTING.substr(22)));
 }
 
-// Without a ROM line each block goes to the very start of the record, so the last one inserted
-// comes first; a listing header without ">" takes the banner after its first byte; lines between
+// Without a ROM line the blocks go before the record's second line, inside the record, so a search
+// still finds them; a listing header without ">" takes the banner after its first byte; lines between
 // games are not copied.
 TEST_F(MergeTest, RecordWithoutRomLineAndHeaderWithoutClose) {
     std::string listing = "mame listing\n"
                           "\t<game name=\"pacman\">\n"
+                          "\t\t<description>Pac-Man</description>\n"
                           "\t</game>\n"
                           "between games\n"
                           "\t<game name=\"other\">\n"
@@ -116,12 +117,10 @@ TEST_F(MergeTest, RecordWithoutRomLineAndHeaderWithoutClose) {
     std::string merged = Merge(listing, CONTROLS, "pacman=Maze\n");
     EXPECT_EQ(merged, "m" + std::string(BANNER) +
                           "ame listing\n"
-                          "\t<player number=\"1\" numButtons=\"0\">\n"
-                          "      <controls name=\"4-way Joystick\"/>\n"
-                          "    </player>\n"
-                          "\t\t<controls info>numPlayers=\"2\" tilt=\"0\"</controls info>\n"
-                          "\t\t<category>Maze</category>\n"
-                          "\t\t<game name=\"pacman\">\n"
+                          "\t<game name=\"pacman\">\n"
+                          "\t\t<category>Maze</category>\n" +
+                          std::string(PACMAN_BLOCKS) +
+                          "\t\t<description>Pac-Man</description>\n"
                           "\t</game>\n"
                           "\t<game name=\"other\">\n"
                           "\t</game>\n"
@@ -317,6 +316,35 @@ TEST_F(MergeTest, SinkFailureAndProgress) {
     EXPECT_EQ(lastDone, static_cast<std::int64_t>(LISTING.size()));
     EXPECT_EQ(lastTotal, static_cast<std::int64_t>(LISTING.size()));
     EXPECT_EQ(memory.Bytes().substr(memory.Bytes().size() - 8), "</mame>\n");
+}
+
+// A listing of machines keeps its own tags, gets the same blocks, and is read back as a merged file of
+// machines whose categories a search finds; "name = Category" lines count as well.
+TEST_F(MergeTest, MergesMachineListings) {
+    std::string listing(LISTING);
+    for (auto [from, to] : {std::pair{"<game name=", "<machine name="}, std::pair{"</game>", "</machine>"}}) {
+        for (std::size_t at = listing.find(from); at != std::string::npos; at = listing.find(from, at)) {
+            listing.replace(at, std::string_view(from).size(), to);
+        }
+    }
+    std::string merged = Merge(listing, CONTROLS, "[Category]\r\npacman = Maze\r\npacmanf=Maze / Speedup\r\n"
+                                                  "[VerAdded]\r\npacman=0.37b5\r\n");
+    EXPECT_NE(merged.find("\t<machine name=\"pacmanf\" sourcefile=\"pacman.cpp\" cloneof=\"pacman\">\n"
+                          "\t\t<description>Pac-Man (speedup)</description>\n"
+                          "\t\t<category>Maze / Speedup</category>\n" + std::string(PACMAN_BLOCKS) +
+                          "\t\t<rom name=\"pmf.6e\" size=\"4096\"/>\n\t</machine>\n</mame>\n"),
+              std::string::npos)
+        << merged;
+
+    InputFile input;
+    ASSERT_EQ(input.Open(OutputPath()), InputFile::OpenResult::OK);
+    GameScanner scanner;
+    scanner.m_searchCommand = "<category>maze";
+    scanner.WriteNameList(input);
+    EXPECT_EQ(input.Format(), FORMAT_MERGED);
+    EXPECT_EQ(input.Element(), RecordElement::MACHINE);
+    EXPECT_EQ(scanner.m_resultText, "pacman\npacmanf\n");
+    EXPECT_NE(merged.find("\t\t<category>Maze</category>\n"), std::string::npos);
 }
 
 } // namespace
