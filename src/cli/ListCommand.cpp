@@ -77,30 +77,12 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
         return 1;
     }
 
-    switch (type->second) {
-    case OutputType::XML:
-        scanner.WriteXmlList(input);
-        break;
-    case OutputType::CSV:
-        scanner.WriteCsvList(input);
-        break;
-    case OutputType::BATCH:
-        scanner.WriteBatchList(input, options.batchTemplate);
-        break;
-    case OutputType::DESCRIPTIONS:
-        scanner.WriteDescriptionList(input);
-        break;
-    case OutputType::NAMES:
-    case OutputType::ATOMIC_FE:
-        scanner.WriteNameList(input);
-        break;
-    case OutputType::MALA:
-        if (!scanner.WriteMalaList(input, options.outputPath, MalaListSettings{options.title})) {
-            err << "Cannot write the output file " << options.outputPath << '\n';
-            return 1;
-        }
-        break;
+    if (type->second == OutputType::MALA &&
+        !scanner.WriteMalaList(input, options.outputPath, MalaListSettings{options.title})) {
+        err << "Cannot write the output file " << options.outputPath << '\n';
+        return 1;
     }
+    WriteResultList(scanner, input, type->second, options.batchTemplate);
     if (type->second != OutputType::MALA) {
         if (options.window) {
             ConvertForView(scanner.m_resultText, type->second);

@@ -112,26 +112,7 @@ void CPellaquinDlg::RunSearch() {
     CProgressDlg progress;
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
-    switch (type) {
-    case OutputType::XML:
-        m_scanner.WriteXmlList(m_inputFile);
-        break;
-    case OutputType::BATCH:
-        m_scanner.WriteBatchList(m_inputFile, m_batchTemplate);
-        break;
-    case OutputType::CSV:
-        m_scanner.WriteCsvList(m_inputFile);
-        break;
-    case OutputType::NAMES:
-    case OutputType::ATOMIC_FE:
-        m_scanner.WriteNameList(m_inputFile);
-        break;
-    case OutputType::DESCRIPTIONS:
-        m_scanner.WriteDescriptionList(m_inputFile);
-        break;
-    case OutputType::MALA: // written by RunMalaList
-        break;
-    }
+    WriteResultList(m_scanner, m_inputFile, type, m_batchTemplate);
     if (m_window->isChecked()) {
         ConvertForView(m_scanner.m_resultText, type);
     }
