@@ -179,13 +179,17 @@ ControlsData ControlsAt(std::string_view controls, std::size_t entry) {
 }
 
 // Where the inserted blocks go: just before the tab that indents the first ROM line, so every
-// inserted line gets that line's indentation. A record without a ROM line (a device, a game on a disk)
-// takes them the same way before its second line, inside the record: put before its start line, as
-// once, they would belong to no record and the game would lose its category.
-std::size_t InsertionPoint(std::string_view record) {
+// inserted line gets that line's indentation. A game record without a ROM line takes them at its very
+// start, where a later read passes them over. Machine listings are full of records without ROM lines
+// (devices, games on disks), so a machine takes them the same way before its second line, inside the
+// record, where a search by category finds them.
+std::size_t InsertionPoint(std::string_view record, RecordElement element) {
     std::size_t rom = record.find(ROM_TAG);
     if (rom != NOT_FOUND) {
         return rom == 0 ? 0 : rom - 1;
+    }
+    if (element != RecordElement::MACHINE) {
+        return 0;
     }
     std::size_t secondLine = record.find('\n');
     std::size_t tag = secondLine == NOT_FOUND ? NOT_FOUND : record.find('<', secondLine + 1);
@@ -372,17 +376,16 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
             writer.Write(record);
             continue;
         }
-        blocks.clear();
-        if (!category.empty()) {
-            blocks.append("\t<category>").append(category).append("</category>\n\t");
-        }
-        if (!data.info.empty()) {
-            blocks.append("\t<controls info>").append(data.info).append("</controls info>\n\t");
-        }
-        if (!data.players.empty()) {
-            blocks.append("\t").append(data.players).append("\n\t");
-        }
-        std::size_t at = InsertionPoint(record);
+        std::string categoryBlock =
+            category.empty() ? "" : std::string("\t<category>").append(category).append("</category>\n\t");
+        std::string infoBlock =
+            data.info.empty() ? "" : std::string("\t<controls info>").append(data.info).append("</controls info>\n\t");
+        std::string playerBlock = data.players.empty() ? "" : std::string("\t").append(data.players).append("\n\t");
+        std::size_t at = InsertionPoint(record, listing.Element());
+        // Each block goes in after those before it; inserted one by one at the very start of a game,
+        // as they always were, they end up the other way round.
+        bool reversed = at == 0 && record.find(ROM_TAG) != 0;
+        blocks = reversed ? playerBlock + infoBlock + categoryBlock : categoryBlock + infoBlock + playerBlock;
         writer.Write(std::string_view(record).substr(0, at));
         writer.Write(blocks);
         writer.Write(std::string_view(record).substr(at));

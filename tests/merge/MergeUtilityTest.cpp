@@ -103,13 +103,12 @@ TEST_F(MergeTest, CloneLooksUpOnlyItsParentsControls) {
     EXPECT_EQ(merged, "<?xml version=\"1.0\"?>\n" + std::string(BANNER) + std::string(LISTING.substr(22)));
 }
 
-// Without a ROM line the blocks go before the record's second line, inside the record, so a search
-// still finds them; a listing header without ">" takes the banner after its first byte; lines between
+// Without a ROM line each block goes to the very start of the record, so the last one inserted
+// comes first; a listing header without ">" takes the banner after its first byte; lines between
 // games are not copied.
 TEST_F(MergeTest, RecordWithoutRomLineAndHeaderWithoutClose) {
     std::string listing = "mame listing\n"
                           "\t<game name=\"pacman\">\n"
-                          "\t\t<description>Pac-Man</description>\n"
                           "\t</game>\n"
                           "between games\n"
                           "\t<game name=\"other\">\n"
@@ -117,10 +116,12 @@ TEST_F(MergeTest, RecordWithoutRomLineAndHeaderWithoutClose) {
     std::string merged = Merge(listing, CONTROLS, "pacman=Maze\n");
     EXPECT_EQ(merged, "m" + std::string(BANNER) +
                           "ame listing\n"
-                          "\t<game name=\"pacman\">\n"
-                          "\t\t<category>Maze</category>\n" +
-                          std::string(PACMAN_BLOCKS) +
-                          "\t\t<description>Pac-Man</description>\n"
+                          "\t<player number=\"1\" numButtons=\"0\">\n"
+                          "      <controls name=\"4-way Joystick\"/>\n"
+                          "    </player>\n"
+                          "\t\t<controls info>numPlayers=\"2\" tilt=\"0\"</controls info>\n"
+                          "\t\t<category>Maze</category>\n"
+                          "\t\t<game name=\"pacman\">\n"
                           "\t</game>\n"
                           "\t<game name=\"other\">\n"
                           "\t</game>\n"
@@ -316,6 +317,24 @@ TEST_F(MergeTest, SinkFailureAndProgress) {
     EXPECT_EQ(lastDone, static_cast<std::int64_t>(LISTING.size()));
     EXPECT_EQ(lastTotal, static_cast<std::int64_t>(LISTING.size()));
     EXPECT_EQ(memory.Bytes().substr(memory.Bytes().size() - 8), "</mame>\n");
+}
+
+// A machine without a ROM line takes its blocks before its second line, inside the record, so a
+// search by category finds a device or a game on a disk.
+TEST_F(MergeTest, MachineWithoutRomLineKeepsItsBlocks) {
+    std::string listing = "<mame>\n"
+                          "\t<machine name=\"pacman\" isdevice=\"yes\">\n"
+                          "\t\t<description>Pac-Man</description>\n"
+                          "\t</machine>\n"
+                          "</mame>\n";
+    std::string merged = Merge(listing, CONTROLS, "pacman=Maze\n");
+    EXPECT_EQ(merged, "<mame>\n" + std::string(BANNER) +
+                          "\t<machine name=\"pacman\" isdevice=\"yes\">\n"
+                          "\t\t<category>Maze</category>\n" +
+                          std::string(PACMAN_BLOCKS) +
+                          "\t\t<description>Pac-Man</description>\n"
+                          "\t</machine>\n"
+                          "</mame>\n");
 }
 
 // A listing of machines keeps its own tags, gets the same blocks, and is read back as a merged file of
