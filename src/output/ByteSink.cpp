@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/stat.h>
 
 #include <fcntl.h>
@@ -49,25 +50,49 @@ ReplacingFileSink::ReplacingFileSink(std::string targetPath) : m_targetPath(std:
 ReplacingFileSink::~ReplacingFileSink() { Discard(); }
 
 bool ReplacingFileSink::Open() {
+    mode_t mode = 0666;
+    struct stat status {};
+    if (::stat(m_targetPath.c_str(), &status) == 0) {
+        if (S_ISDIR(status.st_mode)) {
+            return false;
+        }
+        if (!S_ISREG(status.st_mode)) {
+            // A device or a pipe cannot be replaced: renaming over it would put a plain file in its place.
+            // It is written as it stands, and its write errors are reported like any other.
+            m_descriptor = ::open(m_targetPath.c_str(), O_WRONLY | O_CLOEXEC);
+            m_direct = m_descriptor >= 0;
+            return m_direct;
+        }
+        // A file the user may not write is not replaced behind their back, whatever its folder allows.
+        int probe = ::open(m_targetPath.c_str(), O_WRONLY | O_CLOEXEC);
+        if (probe < 0) {
+            return false;
+        }
+        ::close(probe);
+        // Through a link, the file it points to is replaced and the link kept.
+        if (char* resolved = ::realpath(m_targetPath.c_str(), nullptr)) {
+            m_targetPath = resolved;
+            std::free(resolved);
+        }
+        mode = status.st_mode & 07777;
+    } else {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
+    }
     std::string folder = ".";
     std::size_t slash = m_targetPath.rfind('/');
     if (slash != std::string::npos) {
         folder = slash == 0 ? "/" : m_targetPath.substr(0, slash);
     }
-    struct stat status {};
-    if (::stat(m_targetPath.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
-        return false;
-    }
     std::string pattern = folder + "/.pellaquin-XXXXXX";
-    m_descriptor = ::mkstemp(pattern.data());
+    m_descriptor = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_descriptor < 0) {
         return false;
     }
     m_temporaryPath = pattern;
-    // mkstemp makes the file private; a list is an ordinary user file.
-    mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(m_descriptor, 0666 & ~mask);
+    // mkstemp makes the file private; a list is an ordinary user file, or keeps the mode of the one it replaces.
+    ::fchmod(m_descriptor, mode);
     return true;
 }
 
@@ -91,6 +116,11 @@ bool ReplacingFileSink::Commit() {
     if (m_descriptor < 0 || m_failed) {
         Discard();
         return false;
+    }
+    if (m_direct) {
+        bool closed = ::close(m_descriptor) == 0;
+        m_descriptor = -1;
+        return closed;
     }
     bool flushed = ::fsync(m_descriptor) == 0;
     bool closed = ::close(m_descriptor) == 0;

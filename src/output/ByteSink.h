@@ -28,7 +28,9 @@ private:
 };
 
 // Writes a whole new file: the bytes go to a temporary file beside the target, which replaces the
-// target only when Commit succeeds, so a failure part-way leaves any previous file untouched.
+// target only when Commit succeeds, so a failure part-way leaves any previous file untouched. The new
+// file keeps an existing target's mode; a link to the target stays a link. A target that is not a
+// plain file (a device or a pipe) is written directly.
 class ReplacingFileSink : public ByteSink {
 public:
     explicit ReplacingFileSink(std::string targetPath);
@@ -36,7 +38,8 @@ public:
     ReplacingFileSink(const ReplacingFileSink&) = delete;
     ReplacingFileSink& operator=(const ReplacingFileSink&) = delete;
 
-    // Creates the temporary file; false when the target's folder cannot take it.
+    // Creates the temporary file; false when the target is a folder or a file we may not write, or
+    // its folder cannot take the temporary file.
     bool Open();
     bool Write(std::string_view bytes) override;
     bool WriteAt(std::int64_t offset, std::string_view bytes) override;
@@ -50,6 +53,7 @@ private:
     std::string m_temporaryPath;
     int m_descriptor = -1;
     bool m_failed = false;
+    bool m_direct = false;
 };
 
 // Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written.
