@@ -132,7 +132,8 @@ bool GameScanner::WriteMalaList(InputFile& input, const std::string& path, const
     if (!file.Open()) {
         return false;
     }
-    return WriteMalaList(input, file, settings) && file.Commit();
+    // A list cut short by a read error would replace a complete one.
+    return WriteMalaList(input, file, settings) && !input.HadReadError() && file.Commit();
 }
 
 } // namespace pellaquin

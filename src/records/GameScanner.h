@@ -36,7 +36,8 @@ public:
     // Takes m_searchCommand as the column list and writes a line for every game, without a search.
     void WriteCsvList(InputFile& input);
     // Writes the MaLa list to `path`, replacing it only once the list is complete. Returns false,
-    // leaving the result text and the match count as they were, when the file cannot be written.
+    // leaving the result text and the match count as they were, when the file cannot be written; a
+    // read error in the input also returns false and leaves the file as it was.
     bool WriteMalaList(InputFile& input, const std::string& path, const MalaListSettings& settings);
     // The same list into any sink; false when a write to it failed.
     bool WriteMalaList(InputFile& input, ByteSink& sink, const MalaListSettings& settings);
