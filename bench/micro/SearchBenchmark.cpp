@@ -2,7 +2,7 @@
 
 #include "records/GameScanner.h"
 #include "search/PreparedText.h"
-#include "search/SubstringSearch.h"
+#include "records/SubstringSearch.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #include "records/RecordReader.h"
 
+#include "records/SubstringSearch.h"
 #include "records/TagVocabulary.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace pellaquin {
 
@@ -21,11 +21,10 @@ std::size_t FindTagInOnePiece(InputFile& input, std::string_view tag, std::size_
     std::string_view bytes = input.Buffered(from + tag.size());
     for (;;) {
         while (from + tag.size() <= bytes.size()) {
-            const void* hit = ::memmem(bytes.data() + from, bytes.size() - from, tag.data(), tag.size());
-            if (hit == nullptr) {
+            std::size_t found = FindSubstring(bytes, tag, from);
+            if (found == NOT_FOUND) {
                 break;
             }
-            auto found = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
             if (input.PieceStart(found) == input.PieceStart(found + tag.size() - 1)) {
                 return found;
             }
@@ -79,14 +78,10 @@ bool RecordReader::ReadGameRecord(InputFile& input, std::string& record, std::st
 
     // A later start tag inside the record does not begin another one; only its place is remembered.
     std::size_t lastStart = recordStart;
+    std::string_view recordBytes = bytes.substr(0, recordEnd);
     for (std::size_t from = startTagAt + 1;;) {
-        const void* hit = ::memmem(bytes.data() + from, recordEnd - std::min(from, recordEnd), startTag.data(),
-                                   startTag.size());
-        if (hit == nullptr) {
-            break;
-        }
-        auto found = static_cast<std::size_t>(static_cast<const char*>(hit) - bytes.data());
-        if (found + startTag.size() > recordEnd) {
+        std::size_t found = FindSubstring(recordBytes, startTag, from);
+        if (found == NOT_FOUND) {
             break;
         }
         if (input.PieceStart(found) == input.PieceStart(found + startTag.size() - 1)) {

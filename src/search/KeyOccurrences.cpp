@@ -1,6 +1,6 @@
 #include "search/KeyOccurrences.h"
 
-#include "search/SubstringSearch.h"
+#include "records/SubstringSearch.h"
 
 #include <algorithm>
 #include <cstring>

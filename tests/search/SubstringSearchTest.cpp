@@ -1,5 +1,5 @@
 #include "search/KeyOccurrences.h"
-#include "search/SubstringSearch.h"
+#include "records/SubstringSearch.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "search/SubstringSearch.h"
+#include "records/SubstringSearch.h"
 
 #include <cstring>
 
