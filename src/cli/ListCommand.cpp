@@ -33,6 +33,15 @@ bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     return true;
 }
 
+// A read error ends a scan like the end of the file; without this the list would be cut short
+// without a word. True when there was one.
+bool ReportReadError(const InputFile& input, std::ostream& err) {
+    if (input.HadReadError()) {
+        err << InputOpeningMessage(InputOpening::CANNOT_READ) << '\n';
+    }
+    return input.HadReadError();
+}
+
 // The command line as the main window takes it: refused when empty, then stripped of double quotes.
 bool TakeCommand(const std::string& text, std::string& command, std::ostream& err) {
     if (text.empty()) {
@@ -78,11 +87,14 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
     }
 
     if (type->second == OutputType::MALA &&
-        !scanner.WriteMalaList(input, options.outputPath, MalaListSettings{options.title})) {
+        !scanner.WriteMalaList(input, options.outputPath, MalaListSettings{options.title}) && !input.HadReadError()) {
         err << "Cannot write the output file " << options.outputPath << '\n';
         return 1;
     }
     WriteResultList(scanner, input, type->second, options.batchTemplate);
+    if (ReportReadError(input, err)) {
+        return 1;
+    }
     if (type->second != OutputType::MALA) {
         if (options.window) {
             ConvertForView(scanner.m_resultText, type->second);
@@ -102,6 +114,9 @@ int RunCountCommand(const std::string& inputPath, const std::string& find, std::
         return 1;
     }
     ScanMatchingGames(scanner, input, HeaderText::DROP, [](std::string_view) {});
+    if (ReportReadError(input, err)) {
+        return 1;
+    }
     out << scanner.m_matchCount << '\n';
     return 0;
 }
