@@ -3,6 +3,7 @@
 #include "records/SubstringSearch.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__)
@@ -12,6 +13,8 @@
 namespace pellaquin {
 
 namespace {
+
+static_assert(std::endian::native == std::endian::little);
 
 // From this many keys with one last byte on, a shared pass beats searching each key.
 constexpr std::size_t KEYS_FOUND_TOGETHER = 5;
@@ -57,6 +60,19 @@ void KeyOccurrences::Group() {
         };
         std::sort(group.keysByPrevious.begin(), group.keysByPrevious.end(),
                   [&](std::size_t a, std::size_t b) { return previous(a) < previous(b); });
+        for (std::size_t key : group.keysByPrevious) {
+            const std::string& text = m_keys[key].text;
+            std::size_t tailLength = std::min<std::size_t>(text.size(), 4);
+            std::uint32_t tail = 0;
+            std::uint32_t mask = 0;
+            for (std::size_t i = 0; i < tailLength; ++i) {
+                unsigned shift = static_cast<unsigned>(8 * (3 - i));
+                tail |= static_cast<std::uint32_t>(static_cast<unsigned char>(text[text.size() - 1 - i])) << shift;
+                mask |= 0xffu << shift;
+            }
+            group.tails.push_back(tail);
+            group.tailMasks.push_back(mask);
+        }
         std::size_t at = 0;
         for (unsigned byte = 0; byte <= 256; ++byte) {
             while (at < group.keysByPrevious.size() && previous(group.keysByPrevious[at]) < byte) {
@@ -86,12 +102,29 @@ void KeyOccurrences::Scan(std::string_view text) {
                 return;
             }
             auto previous = static_cast<unsigned char>(base[end - 1]);
-            for (std::size_t i = group.previousStart[previous]; i < group.previousStart[previous + 1]; ++i) {
+            std::size_t first = group.previousStart[previous];
+            std::size_t last = group.previousStart[previous + 1];
+            if (first == last) {
+                return;
+            }
+            // The four bytes that end here, the last one highest, as the tails were packed: a plain
+            // load on a processor that keeps the lowest byte first.
+            std::uint32_t window = 0;
+            if (end >= 3) {
+                std::memcpy(&window, base + end - 3, sizeof window);
+            } else {
+                for (std::size_t i = 0; i <= end; ++i) {
+                    window |= static_cast<std::uint32_t>(static_cast<unsigned char>(base[end - i])) << (8 * (3 - i));
+                }
+            }
+            for (std::size_t i = first; i < last; ++i) {
+                if ((window & group.tailMasks[i]) != group.tails[i]) {
+                    continue;
+                }
                 Key& key = m_keys[group.keysByPrevious[i]];
                 std::size_t length = key.text.size();
-                // The byte before those two settles most hits without a call.
-                if (end + 1 >= length && (length < 3 || base[end - 2] == key.text[length - 3]) &&
-                    std::memcmp(base + end + 1 - length, key.text.data(), length - 2) == 0) {
+                if (end + 1 >= length &&
+                    (length <= 4 || std::memcmp(base + end + 1 - length, key.text.data(), length - 4) == 0)) {
                     key.positions.push_back(end + 1 - length);
                 }
             }

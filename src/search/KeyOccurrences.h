@@ -37,6 +37,10 @@ private:
         unsigned char last = 0;
         std::vector<std::size_t> singleByteKeys;
         std::vector<std::size_t> keysByPrevious;
+        // Beside each of keysByPrevious: its last (up to) four bytes as they load from the text, and
+        // which of those bytes count, so one compare settles most hits.
+        std::vector<std::uint32_t> tails;
+        std::vector<std::uint32_t> tailMasks;
         std::array<std::uint16_t, 257> previousStart{};
     };
 
