@@ -1,8 +1,8 @@
 #include "micro/BenchmarkData.h"
 
 #include "records/GameScanner.h"
-#include "search/PreparedText.h"
 #include "records/SubstringSearch.h"
+#include "search/PreparedText.h"
 
 #include <benchmark/benchmark.h>
 

@@ -23,8 +23,8 @@ constexpr const char* LIST_EXAMPLES = R"(Examples, one per list type:
 
 // Options whose value may itself begin with "-" or "!", as negated search terms do.
 const std::set<std::string, std::less<>> VALUE_OPTIONS = {
-    "--input", "--type",  "--find",   "--columns",  "--delimiter", "--template", "--title",
-    "--output", "--listxml", "--controls", "--catver", "--mame",
+    "--input", "--type",   "--find",    "--columns",  "--delimiter", "--template",
+    "--title", "--output", "--listxml", "--controls", "--catver",    "--mame",
 };
 
 // "--find -cloneof" becomes "--find=-cloneof", so the value is never taken for an option.

@@ -18,9 +18,13 @@ namespace {
 constexpr std::string_view NOTHING_TO_SEARCH_FOR = "Error! Nothing to search for";
 
 const std::map<std::string, OutputType, std::less<>> OUTPUT_TYPES = {
-    {"xml", OutputType::XML},     {"csv", OutputType::CSV},   {"batch", OutputType::BATCH},
-    {"descriptions", OutputType::DESCRIPTIONS},               {"names", OutputType::NAMES},
-    {"mala", OutputType::MALA},   {"atomicfe", OutputType::ATOMIC_FE},
+    {"xml", OutputType::XML},
+    {"csv", OutputType::CSV},
+    {"batch", OutputType::BATCH},
+    {"descriptions", OutputType::DESCRIPTIONS},
+    {"names", OutputType::NAMES},
+    {"mala", OutputType::MALA},
+    {"atomicfe", OutputType::ATOMIC_FE},
 };
 
 bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {

@@ -47,7 +47,9 @@ bool MemorySink::WriteAt(std::int64_t offset, std::string_view bytes) {
 
 ReplacingFileSink::ReplacingFileSink(std::string targetPath) : m_targetPath(std::move(targetPath)) {}
 
-ReplacingFileSink::~ReplacingFileSink() { Discard(); }
+ReplacingFileSink::~ReplacingFileSink() {
+    Discard();
+}
 
 bool ReplacingFileSink::Open() {
     mode_t mode = 0666;

@@ -11,7 +11,9 @@ namespace {
 // 3 June 2007 11:57:42, as days since 30 December 1899 in a little-endian double.
 constexpr std::string_view LIST_DATE_TIME = "\x11\xb1\x60\xf5\xf2\x8f\x28\xe3\x40";
 
-std::string_view FitString(std::string_view text) { return text.substr(0, std::min(text.size(), MAX_STRING)); }
+std::string_view FitString(std::string_view text) {
+    return text.substr(0, std::min(text.size(), MAX_STRING));
+}
 
 } // namespace
 
@@ -71,6 +73,8 @@ std::string Header(std::string_view title) {
     return header;
 }
 
-std::int64_t CountOffset(std::string_view title) { return 27 + static_cast<std::int64_t>(FitString(title).size()); }
+std::int64_t CountOffset(std::string_view title) {
+    return 27 + static_cast<std::int64_t>(FitString(title).size());
+}
 
 } // namespace pellaquin::mala

@@ -17,8 +17,26 @@ constexpr int TRAILING_EMPTY_STRINGS = 16;
 
 // The keys of an entry's values, each a column list of its own.
 enum EntryKey {
-    ROMOF, CLONEOF, SOURCEFILE, YEAR, MANUFACTURER, CATEGORY, BUTTONS, COINS, PLAYERS, CONTROL_TYPE, DISPLAY_TYPE,
-    ROTATE, WIDTH, HEIGHT, DRIVER_STATUS, COLOR, SOUND, EMULATION, GRAPHIC, ENTRY_KEY_COUNT
+    ROMOF,
+    CLONEOF,
+    SOURCEFILE,
+    YEAR,
+    MANUFACTURER,
+    CATEGORY,
+    BUTTONS,
+    COINS,
+    PLAYERS,
+    CONTROL_TYPE,
+    DISPLAY_TYPE,
+    ROTATE,
+    WIDTH,
+    HEIGHT,
+    DRIVER_STATUS,
+    COLOR,
+    SOUND,
+    EMULATION,
+    GRAPHIC,
+    ENTRY_KEY_COUNT
 };
 
 class MalaEntryBuilder {
@@ -120,9 +138,8 @@ bool GameScanner::WriteMalaList(InputFile& input, ByteSink& sink, const MalaList
     m_countOffset = mala::CountOffset(settings.title);
     bool written = sink.Write(mala::Header(settings.title));
     MalaEntryBuilder builder(*this, input);
-    ScanMatchingGames(*this, input, HeaderText::DROP, [&](std::string_view record) {
-        written = sink.Write(builder.Build(record)) && written;
-    });
+    ScanMatchingGames(*this, input, HeaderText::DROP,
+                      [&](std::string_view record) { written = sink.Write(builder.Build(record)) && written; });
     return sink.WriteAt(m_countOffset, mala::CountBytes(m_matchCount)) && written;
 }
 

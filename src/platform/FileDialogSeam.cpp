@@ -13,7 +13,9 @@ FileDialogHandler& InstalledHandler() {
 
 } // namespace
 
-void SetFileDialogHandler(FileDialogHandler handler) { InstalledHandler() = std::move(handler); }
+void SetFileDialogHandler(FileDialogHandler handler) {
+    InstalledHandler() = std::move(handler);
+}
 
 std::optional<std::string> ShowFileDialog(const FileDialogRequest& request) {
     const FileDialogHandler& handler = InstalledHandler();

@@ -4,7 +4,9 @@
 
 namespace pellaquin {
 
-bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsWhiteSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
 void LowerAscii(std::string& text) {
     for (char& c : text) {
@@ -14,7 +16,9 @@ void LowerAscii(std::string& text) {
     }
 }
 
-void RemoveChar(std::string& text, char c) { text.erase(std::remove(text.begin(), text.end(), c), text.end()); }
+void RemoveChar(std::string& text, char c) {
+    text.erase(std::remove(text.begin(), text.end(), c), text.end());
+}
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     if (from.empty()) {
@@ -37,7 +41,9 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
     text = std::move(result);
 }
 
-void ReplaceChar(std::string& text, char from, char to) { std::replace(text.begin(), text.end(), from, to); }
+void ReplaceChar(std::string& text, char from, char to) {
+    std::replace(text.begin(), text.end(), from, to);
+}
 
 void StripLeading(std::string& text, std::string_view set) {
     std::size_t first = text.find_first_not_of(set);

@@ -20,7 +20,9 @@ constexpr std::size_t LOOKAHEAD = InputFile::MAX_PIECE + 2;
 
 InputFile::InputFile() = default;
 
-InputFile::~InputFile() { Close(); }
+InputFile::~InputFile() {
+    Close();
+}
 
 InputFile::OpenResult InputFile::Open(const std::string& path) {
     Close();

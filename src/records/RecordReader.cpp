@@ -71,7 +71,8 @@ bool RecordReader::ReadGameRecord(InputFile& input, std::string& record, std::st
         return false;
     }
     std::size_t recordStart = input.PieceStart(startTagAt);
-    std::size_t endTagAt = FindTagInOnePiece(input, TagVocabulary::RecordEndTag(input.Element()), recordStart, Passed::KEEP);
+    std::size_t endTagAt =
+        FindTagInOnePiece(input, TagVocabulary::RecordEndTag(input.Element()), recordStart, Passed::KEEP);
     std::string_view bytes = input.Buffered(0);
     std::size_t recordEnd = endTagAt == NOT_FOUND ? bytes.size() : input.PieceEnd(input.PieceStart(endTagAt));
     bytes = input.Buffered(0);
@@ -152,7 +153,9 @@ bool RecordReader::ChooseSaveFile(std::string& path, const std::vector<FileFilte
     return ChooseFile(FileDialogRequest::Kind::SAVE, path, filters, defaultExtension);
 }
 
-void RewindInput(InputFile& input) { input.Seek(0); }
+void RewindInput(InputFile& input) {
+    input.Seek(0);
+}
 
 namespace {
 

@@ -5,6 +5,7 @@ namespace pellaquin {
 namespace {
 
 // Indexed kind x 3 + format.
+// clang-format off
 constexpr std::array<std::string_view, 18> TAG_TABLE = {
     "<game name=",   "<game romname=", "<game name=",   // game start tag
     "</mame>",       "</dat>",         "</mame>",       // list end tag
@@ -13,6 +14,7 @@ constexpr std::array<std::string_view, 18> TAG_TABLE = {
     "buttons=",      "numButtons=",    "numButtons=",   // buttons key
     "name=cocktail", "cocktail=1",     "cocktail=1",    // cocktail key
 };
+// clang-format on
 
 } // namespace
 

@@ -11,7 +11,14 @@ namespace pellaquin {
 // listings and merged files, per record element.
 class TagVocabulary {
 public:
-    enum Kind { GAME_START_TAG = 0, LIST_END_TAG = 1, DESCRIPTION_TAG = 2, RESERVED = 3, BUTTONS_KEY = 4, COCKTAIL_KEY = 5 };
+    enum Kind {
+        GAME_START_TAG = 0,
+        LIST_END_TAG = 1,
+        DESCRIPTION_TAG = 2,
+        RESERVED = 3,
+        BUTTONS_KEY = 4,
+        COCKTAIL_KEY = 5
+    };
 
     // The text of `kind` for `format` and `element`; empty for FORMAT_UNKNOWN, which has no row.
     static std::string_view Text(Kind kind, InputFormat format, RecordElement element = RecordElement::GAME);

@@ -11,8 +11,7 @@ constexpr std::string_view VALUE_JOINER = " & ";
 
 // Cuts the value that follows a key ending at `position` and appends it and the joiner to `part`.
 // Returns where the search for the key's next occurrence goes on.
-std::size_t AppendValueAt(std::string_view record, std::string_view lowered, std::size_t position,
-                          std::string& part) {
+std::size_t AppendValueAt(std::string_view record, std::string_view lowered, std::size_t position, std::string& part) {
     std::string_view value;
     std::size_t after = position;
     if (position < lowered.size() && (lowered[position] == '"' || lowered[position] == '>')) {

@@ -37,7 +37,7 @@ public:
 
 private:
     struct Column {
-        std::size_t key = KeyOccurrences::NONE;             // NONE: a key that finds nothing
+        std::size_t key = KeyOccurrences::NONE; // NONE: a key that finds nothing
         std::size_t keyWithoutClose = KeyOccurrences::NONE;
         std::size_t lengthWithoutClose = 0;
         bool separatorAfter = false;

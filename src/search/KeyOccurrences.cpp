@@ -36,7 +36,8 @@ void KeyOccurrences::Group() {
     m_groups.clear();
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         auto last = static_cast<unsigned char>(m_keys[i].text.back());
-        auto group = std::find_if(m_groups.begin(), m_groups.end(), [&](const LastByteGroup& g) { return g.last == last; });
+        auto group =
+            std::find_if(m_groups.begin(), m_groups.end(), [&](const LastByteGroup& g) { return g.last == last; });
         if (group == m_groups.end()) {
             m_groups.push_back({});
             group = m_groups.end() - 1;

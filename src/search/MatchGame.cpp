@@ -1,7 +1,7 @@
 #include "records/ByteText.h"
 #include "records/GameScanner.h"
-#include "search/PreparedText.h"
 #include "records/SubstringSearch.h"
+#include "search/PreparedText.h"
 
 namespace pellaquin {
 

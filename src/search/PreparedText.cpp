@@ -12,7 +12,9 @@ namespace pellaquin {
 
 namespace {
 
-char LowerByte(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Appends the prepared form of `text` at `out`; returns the end of what was written.
 char* PrepareBytes(const char* in, const char* end, char* out) {
@@ -68,8 +70,8 @@ __attribute__((target("ssse3"))) char* PrepareBytesSsse3(const char* in, const c
         unsigned low = quotes & 0xff;
         unsigned high = quotes >> 8;
         __m128i lowPattern = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&patterns.shuffle[low]));
-        __m128i highPattern = _mm_add_epi8(
-            _mm_loadl_epi64(reinterpret_cast<const __m128i*>(&patterns.shuffle[high])), secondHalf);
+        __m128i highPattern =
+            _mm_add_epi8(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(&patterns.shuffle[high])), secondHalf);
         __m128i packed = _mm_shuffle_epi8(bytes, _mm_unpacklo_epi64(lowPattern, highPattern));
         _mm_storel_epi64(reinterpret_cast<__m128i*>(out), packed);
         out += patterns.kept[low];

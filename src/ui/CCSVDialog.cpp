@@ -45,6 +45,7 @@ struct Column {
 };
 
 // In column-list order, which is not the order on screen.
+// clang-format off
 constexpr std::array<Column, CCSVDialog::COLUMN_COUNT> COLUMNS = {{
     {1040, "Description", 0, 0,
      {DESCRIPTION_TAG, DESCRIPTION_TAG, DESCRIPTION_TAG, DESCRIPTION_TAG, DESCRIPTION_TAG, DESCRIPTION_TAG}},
@@ -78,6 +79,7 @@ constexpr std::array<Column, CCSVDialog::COLUMN_COUNT> COLUMNS = {{
     {1052, "Mirrored", 0, 9, {NOTHING, DISABLED, Key("mirrored="), Key("mirrored="), DISABLED, Key("mirrored=")}},
     {1047, "Cocktail", 0, 4, {NOTHING, DISABLED, NOTHING, NOTHING, DISABLED, NOTHING}},
 }};
+// clang-format on
 
 // Where the delimiter row sits in the right-hand column of boxes, a row's space below its last box.
 constexpr int DELIMITER_ROW = 8;

@@ -41,7 +41,9 @@ CPellaquinDlg::CPellaquinDlg() {
 
 CPellaquinDlg::~CPellaquinDlg() = default;
 
-QAbstractButton* CPellaquinDlg::Button(int id) const { return findChild<QAbstractButton*>(QString::number(id)); }
+QAbstractButton* CPellaquinDlg::Button(int id) const {
+    return findChild<QAbstractButton*>(QString::number(id));
+}
 
 bool CPellaquinDlg::OnInitDialog() {
     if (m_firstRun) {
@@ -103,10 +105,16 @@ void CPellaquinDlg::CloseMainWindow() {
     QDialog::reject();
 }
 
-void CPellaquinDlg::reject() { CloseMainWindow(); }
+void CPellaquinDlg::reject() {
+    CloseMainWindow();
+}
 
-void CPellaquinDlg::SetGoEnabled(bool enabled) { m_go->setEnabled(enabled); }
+void CPellaquinDlg::SetGoEnabled(bool enabled) {
+    m_go->setEnabled(enabled);
+}
 
-void CPellaquinDlg::SetCommandLabel(const char* text) { m_commandLabel->setText(ToQString(text)); }
+void CPellaquinDlg::SetCommandLabel(const char* text) {
+    m_commandLabel->setText(ToQString(text));
+}
 
 } // namespace pellaquin

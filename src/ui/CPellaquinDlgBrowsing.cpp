@@ -76,7 +76,8 @@ void CPellaquinDlg::ShowInputFileView() {
     if (!m_inputOpen) {
         return;
     }
-    m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord, TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()));
+    m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord,
+                                    TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()));
     ShowGameRecord(m_currentRecord);
     m_viewLabel->setText(ToQString("Example ROM description:  You can search on anything listed in here."));
     UpdateBrowseButtons();

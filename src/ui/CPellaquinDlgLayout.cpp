@@ -24,10 +24,10 @@ namespace pellaquin {
 namespace {
 
 constexpr const char* BUTTON_COUNTS[] = {"any", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
-constexpr const char* CATEGORIES[] = {"Any",     "Ball & Paddle", "BIOS",      "Breakout", "Casino",   "Climbing",
-                                      "Driving", "Fighter",       "Maze",      "Mini-Games", "Mature", "Misc.",
-                                      "Multiplay", "Pinball",     "Platform",  "Puzzle",   "Quiz",     "Rhythm",
-                                      "Shooter", "Sports",        "Tabletop",  "Unplayable", "Wrestling"};
+constexpr const char* CATEGORIES[] = {"Any",       "Ball & Paddle", "BIOS",     "Breakout",   "Casino",   "Climbing",
+                                      "Driving",   "Fighter",       "Maze",     "Mini-Games", "Mature",   "Misc.",
+                                      "Multiplay", "Pinball",       "Platform", "Puzzle",     "Quiz",     "Rhythm",
+                                      "Shooter",   "Sports",        "Tabletop", "Unplayable", "Wrestling"};
 
 template <typename T> T* Named(T* control, int id) {
     control->setObjectName(QString::number(id));
@@ -81,8 +81,8 @@ void CPellaquinDlg::BuildControls() {
     quit->hide();
 
     auto* viewColumn = new QVBoxLayout;
-    m_viewLabel = MakeStaticText(
-        this, "Example ROM description:  You can search on anything shown in here.", ID_VIEW_LABEL);
+    m_viewLabel =
+        MakeStaticText(this, "Example ROM description:  You can search on anything shown in here.", ID_VIEW_LABEL);
     viewColumn->addWidget(m_viewLabel);
     auto* viewRow = new QHBoxLayout;
     m_view = Named(new ResultView(this), ID_VIEW);

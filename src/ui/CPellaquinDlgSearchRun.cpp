@@ -2,8 +2,8 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>

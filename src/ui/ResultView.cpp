@@ -81,7 +81,9 @@ std::string_view ResultView::Line(std::size_t line) const {
     return std::string_view(m_text).substr(start, end - start);
 }
 
-int ResultView::LineHeight() const { return fontMetrics().height(); }
+int ResultView::LineHeight() const {
+    return fontMetrics().height();
+}
 
 std::size_t ResultView::LineAt(int y) const {
     auto line = static_cast<std::size_t>(std::max(0, verticalScrollBar()->value() + y / LineHeight()));

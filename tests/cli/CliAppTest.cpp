@@ -27,11 +27,11 @@ const std::string LISTING = test::DataPath("listxml_small.xml");
 
 // Negated terms work as option values, split or joined with "=", and quotes are removed.
 TEST(CliAppTest, FindValuesMayBeginWithNegation) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"count", "--input", LISTING, "--find", "-cloneof"},
-             {"count", "--input", LISTING, "--find", "!cloneof"},
-             {"count", "--input", LISTING, "--find=-cloneof"},
-             {"count", "--input", LISTING, "--find", "!\"cloneof\""}}) {
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"count", "--input", LISTING, "--find", "-cloneof"},
+                                               {"count", "--input", LISTING, "--find", "!cloneof"},
+                                               {"count", "--input", LISTING, "--find=-cloneof"},
+                                               {"count", "--input", LISTING, "--find", "!\"cloneof\""}}) {
         CliRun run = RunTool(args);
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_EQ(run.out, "4\n");
@@ -45,23 +45,23 @@ TEST(CliAppTest, ListTypes) {
     EXPECT_EQ(names.out, "puckman\npacman\ninvaders\n");
     EXPECT_EQ(names.err, "Found:3 matches\n");
 
-    CliRun atomic =
-        RunTool({"list", "--input", LISTING, "--type", "atomicfe", "--find", "name=cocktail", "--window"});
+    CliRun atomic = RunTool({"list", "--input", LISTING, "--type", "atomicfe", "--find", "name=cocktail", "--window"});
     EXPECT_EQ(atomic.out, "puckman.zip\r\npacman.zip\r\n");
     CliRun atomicFile = RunTool({"list", "--input", LISTING, "--type", "atomicfe", "--find", "name=cocktail"});
     EXPECT_EQ(atomicFile.out, "puckman\npacman\n");
 
     CliRun batch = RunTool({"list", "--input", LISTING, "--type", "batch", "--find", "sf2"});
     EXPECT_EQ(batch.out, "copy sf2.zip c:\\mame\\roms\n");
-    CliRun customBatch = RunTool({"list", "--input", LISTING, "--type", "batch", "--find", "sf2", "--template", "-%ROM%-"});
+    CliRun customBatch =
+        RunTool({"list", "--input", LISTING, "--type", "batch", "--find", "sf2", "--template", "-%ROM%-"});
     EXPECT_EQ(customBatch.out, "-sf2-\n");
 
     CliRun descriptions =
         RunTool({"list", "--input", LISTING, "--type", "descriptions", "--find", "name=sf2", "--window"});
     EXPECT_EQ(descriptions.out, "Street Fighter II - The World Warrior (World 910522)\r\n");
 
-    CliRun csv = RunTool({"list", "--input", LISTING, "--type", "csv", "--columns", "<game name=,\"year\"", "--delimiter",
-                      ";"});
+    CliRun csv =
+        RunTool({"list", "--input", LISTING, "--type", "csv", "--columns", "<game name=,\"year\"", "--delimiter", ";"});
     EXPECT_EQ(csv.out, "puckman;1980\npacman;1980\nsf2;1991\ninvaders;1978\nufo;19??\n");
     EXPECT_EQ(csv.err, "Found:5 matches\n");
 
@@ -80,14 +80,17 @@ TEST(CliAppTest, OutputFiles) {
     EXPECT_EQ(test::ReadWholeFile(target), toStdout.out);
 
     std::string mala = (folder.Path() / "list.mlg").string();
-    CliRun malaRun = RunTool({"list", "--input", LISTING, "--type", "mala", "--find", "=", "--title", "All", "--output", mala});
+    CliRun malaRun =
+        RunTool({"list", "--input", LISTING, "--type", "mala", "--find", "=", "--title", "All", "--output", mala});
     EXPECT_EQ(malaRun.status, 0);
     EXPECT_EQ(malaRun.err, "Found:5 matches\n");
-    EXPECT_EQ(test::ReadWholeFile(mala).substr(0, 5), std::string("\x01\x06\x03" "Al", 5));
+    EXPECT_EQ(test::ReadWholeFile(mala).substr(0, 5), std::string("\x01\x06\x03"
+                                                                  "Al",
+                                                                  5));
     EXPECT_EQ(RunTool({"list", "--input", LISTING, "--type", "mala", "--find", "="}).status, 2);
 
     CliRun unwritable = RunTool({"list", "--input", LISTING, "--type", "names", "--find", "=", "--output",
-                             (folder.Path() / "missing" / "x.txt").string()});
+                                 (folder.Path() / "missing" / "x.txt").string()});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_NE(unwritable.err.find("missing/x.txt"), std::string::npos);
 }

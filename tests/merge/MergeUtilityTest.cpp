@@ -346,11 +346,13 @@ TEST_F(MergeTest, MergesMachineListings) {
             listing.replace(at, std::string_view(from).size(), to);
         }
     }
-    std::string merged = Merge(listing, CONTROLS, "[Category]\r\npacman = Maze\r\npacmanf=Maze / Speedup\r\n"
-                                                  "[VerAdded]\r\npacman=0.37b5\r\n");
+    std::string merged = Merge(listing, CONTROLS,
+                               "[Category]\r\npacman = Maze\r\npacmanf=Maze / Speedup\r\n"
+                               "[VerAdded]\r\npacman=0.37b5\r\n");
     EXPECT_NE(merged.find("\t<machine name=\"pacmanf\" sourcefile=\"pacman.cpp\" cloneof=\"pacman\">\n"
                           "\t\t<description>Pac-Man (speedup)</description>\n"
-                          "\t\t<category>Maze / Speedup</category>\n" + std::string(PACMAN_BLOCKS) +
+                          "\t\t<category>Maze / Speedup</category>\n" +
+                          std::string(PACMAN_BLOCKS) +
                           "\t\t<rom name=\"pmf.6e\" size=\"4096\"/>\n\t</machine>\n</mame>\n"),
               std::string::npos)
         << merged;

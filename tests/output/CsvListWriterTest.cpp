@@ -10,12 +10,11 @@ TEST_F(CsvListWriterTest, WritesEveryGameWithALine) {
     OpenData("listxml_small.xml");
     m_scanner.m_searchCommand = "<description>,<game name=,year,manufacturer,cloneof=";
     m_scanner.WriteCsvList(m_input);
-    EXPECT_EQ(m_scanner.m_resultText,
-              "PuckMan (Japan set 1_ Probably Bootleg),puckman,1980,Namco,\n"
-              "Pac-Man (Midway),pacman,1980,Namco (Midway license),puckman\n"
-              "Street Fighter II - The World Warrior (World 910522),sf2,1991,Capcom_ Inc.,\n"
-              "Space Invaders,invaders,1978,Taito,\n"
-              "UFO Robo,ufo,19??,Unknown,\n");
+    EXPECT_EQ(m_scanner.m_resultText, "PuckMan (Japan set 1_ Probably Bootleg),puckman,1980,Namco,\n"
+                                      "Pac-Man (Midway),pacman,1980,Namco (Midway license),puckman\n"
+                                      "Street Fighter II - The World Warrior (World 910522),sf2,1991,Capcom_ Inc.,\n"
+                                      "Space Invaders,invaders,1978,Taito,\n"
+                                      "UFO Robo,ufo,19??,Unknown,\n");
     EXPECT_EQ(m_scanner.m_matchCount, 5);
 }
 

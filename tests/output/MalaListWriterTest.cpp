@@ -8,9 +8,15 @@
 namespace pellaquin {
 namespace {
 
-std::string Text(std::string_view text) { return std::string{'\x06', static_cast<char>(text.size())} + std::string(text); }
-std::string Int8(int value) { return {'\x02', static_cast<char>(value)}; }
-std::string Int16(int value) { return {'\x03', static_cast<char>(value & 0xff), static_cast<char>(value >> 8)}; }
+std::string Text(std::string_view text) {
+    return std::string{'\x06', static_cast<char>(text.size())} + std::string(text);
+}
+std::string Int8(int value) {
+    return {'\x02', static_cast<char>(value)};
+}
+std::string Int16(int value) {
+    return {'\x03', static_cast<char>(value & 0xff), static_cast<char>(value >> 8)};
+}
 
 std::string Games(int count) {
     std::string bytes = "<mame>\n";
@@ -35,7 +41,8 @@ TEST_F(MalaListWriterTest, HeaderForEmptyAndFiveByteTitles) {
     m_scanner.m_searchCommand = "=";
     std::string date = "\x11\xb1\x60\xf5\xf2\x8f\x28\xe3\x40";
     std::string empty = Write("");
-    EXPECT_EQ(empty, std::string("\x01\x06\x00\x06\x00\x06\x00", 7) + date + date + std::string("\x08\x03\x00\x00\x02\x00\x00", 7));
+    EXPECT_EQ(empty, std::string("\x01\x06\x00\x06\x00\x06\x00", 7) + date + date +
+                         std::string("\x08\x03\x00\x00\x02\x00\x00", 7));
     EXPECT_EQ(m_scanner.m_countOffset, 27);
 
     std::string titled = Write("Shoot");
@@ -80,9 +87,12 @@ TEST_F(MalaListWriterTest, EntryBytesForAListingGame) {
 // Numbers: leading digits only, 0 when there are none (never the previous game's), low bits kept.
 TEST_F(MalaListWriterTest, NumbersAndStrings) {
     std::string longName(300, 'n');
-    OpenBytes("<mame>\n<game name=\"a\"><year>19?" "?</year><input buttons=\"-1\" coins=\" 300\"/> numPlayers=\"2\" "
+    OpenBytes("<mame>\n<game name=\"a\"><year>19?"
+              "?</year><input buttons=\"-1\" coins=\" 300\"/> numPlayers=\"2\" "
               "<display rotate=\"90\" width=\"70000\"/><description>  Spaced  </description></game>\n"
-              "<game name=\"" + longName + "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/>"
+              "<game name=\"" +
+              longName +
+              "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/>"
               "</game>\n");
     m_scanner.m_searchCommand = "=";
     std::string bytes = Write(std::string(400, 't'));

@@ -56,8 +56,7 @@ TEST_F(PlainListWritersTest, NamesAndDescriptions) {
 
     m_scanner.m_searchCommand = "(rotate=90 | rotate=270)";
     m_scanner.WriteDescriptionList(m_input);
-    EXPECT_EQ(m_scanner.m_resultText,
-              "PuckMan (Japan set 1, Probably Bootleg)\nPac-Man (Midway)\nSpace Invaders\n");
+    EXPECT_EQ(m_scanner.m_resultText, "PuckMan (Japan set 1, Probably Bootleg)\nPac-Man (Midway)\nSpace Invaders\n");
 
     InputFile controls;
     ASSERT_EQ(controls.Open(test::DataPath("controls_small.xml")), InputFile::OpenResult::OK);

@@ -79,7 +79,8 @@ TEST(DetectInputFormatTest, MachineListings) {
     EXPECT_EQ(record, "\t<machine name=\"a\">\n\t</machine>\n");
 
     // A classic merged file and a game listing stay games.
-    EXPECT_EQ(Detect(test::ReadWholeFile(test::DataPath("merged_small.xml"))).firstRecord.substr(0, 12), "\t<game name=");
+    EXPECT_EQ(Detect(test::ReadWholeFile(test::DataPath("merged_small.xml"))).firstRecord.substr(0, 12),
+              "\t<game name=");
     ASSERT_EQ(input.Open(test::DataPath("listxml_small.xml")), InputFile::OpenResult::OK);
     DetectInputFormat(input, header);
     EXPECT_EQ(input.Element(), RecordElement::GAME);
@@ -120,7 +121,8 @@ TEST(DetectInputFormatTest, OpeningReportsEachFailure) {
               InputOpening::UNRECOGNISED);
     EXPECT_EQ(OpenRecognisedInput(test::DataPath("controls_small.xml"), input, header), InputOpening::OK);
     EXPECT_EQ(input.Format(), FORMAT_CONTROLS);
-    EXPECT_EQ(InputOpeningMessage(InputOpening::CANNOT_READ), "Open or Read error on input file!?\r\nCheck your settings.");
+    EXPECT_EQ(InputOpeningMessage(InputOpening::CANNOT_READ),
+              "Open or Read error on input file!?\r\nCheck your settings.");
     EXPECT_EQ(InputOpeningMessage(InputOpening::UNRECOGNISED),
               "Invalid input file.  Unable to locate MAME or controls.xml header!?");
     EXPECT_EQ(InputOpeningMessage(InputOpening::NO_PATH), "Please hit the settings button to select an input file.");

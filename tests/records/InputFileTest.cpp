@@ -53,8 +53,13 @@ TEST(InputFileTest, DropsCarriageReturnBeforeLineFeedOnly) {
 
 // NUL and Ctrl-Z are bytes like any other, and a last line without a line feed still arrives.
 TEST(InputFileTest, KeepsEveryOtherByte) {
-    std::string bytes("a\0b\x1a" "c\nlast", 10);
-    EXPECT_EQ(PiecesOf(bytes), (std::vector<std::string>{std::string("a\0b\x1a" "c\n", 6), "last"}));
+    std::string bytes("a\0b\x1a"
+                      "c\nlast",
+                      10);
+    EXPECT_EQ(PiecesOf(bytes), (std::vector<std::string>{std::string("a\0b\x1a"
+                                                                     "c\n",
+                                                                     6),
+                                                         "last"}));
     EXPECT_TRUE(PiecesOf("").empty());
 }
 

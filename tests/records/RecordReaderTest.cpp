@@ -93,8 +93,9 @@ TEST_F(RecordReaderTest, ReadsTheRestOfTheFile) {
 // results, remembered starts and positions, on files full of long lines, CR LF pairs and tags cut
 // by piece boundaries.
 TEST(RecordReaderBulkTest, AgreesWithPieceByPieceReading) {
-    const std::vector<std::string> parts = {"<game name=\"a\">", "</game>", "\n", "\r\n", "\r", "x",
-                                            "<game name=", "</ga", "me>", std::string(60, 'y'), std::string(190, 'z')};
+    const std::vector<std::string> parts = {
+        "<game name=\"a\">",  "</game>", "\n", "\r\n", "\r", "x", "<game name=", "</ga", "me>", std::string(60, 'y'),
+        std::string(190, 'z')};
     std::mt19937 random(7);
     test::TemporaryFolder folder;
     for (int round = 0; round < 400; ++round) {

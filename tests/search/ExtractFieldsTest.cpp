@@ -41,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
     Columns, ExtractFieldsTest,
     ::testing::Values(
         // Attribute and element keys; the last column gets no separator. "buttons=" is also in "numButtons=".
-        FieldsCase{"year,buttons=,", ",", "1991,6 & 6"}, FieldsCase{"<game name=,<description>,", ";",
-                                                                "sf2;Street Fighter II, The World Warrior"},
+        FieldsCase{"year,buttons=,", ",", "1991,6 & 6"},
+        FieldsCase{"<game name=,<description>,", ";", "sf2;Street Fighter II, The World Warrior"},
         // A separator inside a value becomes "_", whatever its length.
         FieldsCase{"manufacturer,<description>,", ",", "Capcom_ Inc.,Street Fighter II_ The World Warrior"},
         FieldsCase{"manufacturer,year", ", ", "Capcom_Inc., 1991"},

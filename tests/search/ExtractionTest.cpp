@@ -42,11 +42,11 @@ TEST_P(ExtractDescriptionTest, CutsTheDescription) {
 
 INSTANTIATE_TEST_SUITE_P(
     Records, ExtractDescriptionTest,
-    ::testing::Values(ExtractionCase{"<game name=\"a\">\n<description>Pac-Man (Midway)</description>\n",
-                                     FORMAT_LISTXML, "Pac-Man (Midway)"},
+    ::testing::Values(ExtractionCase{"<game name=\"a\">\n<description>Pac-Man (Midway)</description>\n", FORMAT_LISTXML,
+                                     "Pac-Man (Midway)"},
                       ExtractionCase{"<description> Spaced </description>", FORMAT_MERGED, " Spaced "},
-                      ExtractionCase{"<game romname=\"a\" gamename=\"Donkey Kong\" numPlayers=\"2\">",
-                                     FORMAT_CONTROLS, "Donkey Kong"},
+                      ExtractionCase{"<game romname=\"a\" gamename=\"Donkey Kong\" numPlayers=\"2\">", FORMAT_CONTROLS,
+                                     "Donkey Kong"},
                       ExtractionCase{"<game name=\"a\">", FORMAT_LISTXML, ""},
                       ExtractionCase{"<description>No end", FORMAT_LISTXML, ""},
                       ExtractionCase{"gamename=", FORMAT_CONTROLS, ""},

@@ -23,7 +23,9 @@ struct MatchCase {
     bool matches;
 };
 
-void PrintTo(const MatchCase& matchCase, std::ostream* out) { *out << matchCase.command; }
+void PrintTo(const MatchCase& matchCase, std::ostream* out) {
+    *out << matchCase.command;
+}
 
 class MatchGameTest : public ::testing::TestWithParam<MatchCase> {};
 
@@ -37,9 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Terms are plain substrings of the record with quotes removed and case folded.
         MatchCase{"rotate=90", true}, MatchCase{"ROTATE=\"90\"", true}, MatchCase{"rotate=270", false},
-        MatchCase{"buttons=1", true},       // buttons="10" holds buttons=1
+        MatchCase{"buttons=1", true}, // buttons="10" holds buttons=1
         MatchCase{"!cloneof", false}, MatchCase{"-cloneof", false}, MatchCase{"!emulation=preliminary", true},
-        MatchCase{"!sample_name=", false},  // "_" stands for a space
+        MatchCase{"!sample_name=", false}, // "_" stands for a space
         MatchCase{"sample_name=fire", true},
         // Negation strips "!" and "-" at both ends only.
         MatchCase{"!galaxian-", false}, MatchCase{"galaxian-", false}, MatchCase{"!x-y", true},

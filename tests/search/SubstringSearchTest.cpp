@@ -1,5 +1,5 @@
-#include "search/KeyOccurrences.h"
 #include "records/SubstringSearch.h"
+#include "search/KeyOccurrences.h"
 
 #include <gtest/gtest.h>
 
@@ -47,7 +47,8 @@ TEST(SubstringSearchTest, KeyOccurrencesAgreeWithPlainSearch) {
             std::size_t number = occurrences.Add(key);
             for (std::size_t from = 0; from <= text.size(); from += 1 + random() % 7) {
                 std::size_t expected = text.find(key, from);
-                ASSERT_EQ(occurrences.FirstFrom(number, from), expected == std::string::npos ? KeyOccurrences::NONE : expected)
+                ASSERT_EQ(occurrences.FirstFrom(number, from),
+                          expected == std::string::npos ? KeyOccurrences::NONE : expected)
                     << text << " / " << key << " from " << from;
             }
         }

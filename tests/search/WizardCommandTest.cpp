@@ -16,7 +16,8 @@ WizardState Defaults() {
 
 // The first command of each format at start-up.
 TEST(WizardCommandTest, StartUpCommandPerFormat) {
-    EXPECT_EQ(ComposeWizardCommand(Defaults(), FORMAT_LISTXML), "(buttons=2 | buttons=1 | !buttons=) & !emulation=preliminary");
+    EXPECT_EQ(ComposeWizardCommand(Defaults(), FORMAT_LISTXML),
+              "(buttons=2 | buttons=1 | !buttons=) & !emulation=preliminary");
     EXPECT_EQ(ComposeWizardCommand(Defaults(), FORMAT_MERGED),
               "(numButtons=2 | numButtons=1 | numButtons=0) & !emulation=preliminary");
     EXPECT_EQ(ComposeWizardCommand(Defaults(), FORMAT_CONTROLS), "(numButtons=2 | numButtons=1 | numButtons=0)");
@@ -58,16 +59,17 @@ TEST_P(WizardButtonsTest, ButtonsPiece) {
     EXPECT_EQ(ComposeWizardCommand(state, GetParam().format), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Counts, WizardButtonsTest,
-    ::testing::Values(ButtonsCase{0, true, FORMAT_LISTXML, ""}, ButtonsCase{-1, true, FORMAT_LISTXML, ""},
-                      ButtonsCase{1, false, FORMAT_LISTXML, "!buttons="},
-                      ButtonsCase{1, true, FORMAT_LISTXML, "(!buttons=)"},
-                      ButtonsCase{1, true, FORMAT_CONTROLS, "(numButtons=0)"},
-                      ButtonsCase{1, false, FORMAT_MERGED, "numButtons=0"},
-                      ButtonsCase{5, false, FORMAT_CONTROLS, "numButtons=4"},
-                      ButtonsCase{4, true, FORMAT_MERGED, "(numButtons=3 | numButtons=2 | numButtons=1 | numButtons=0)"},
-                      ButtonsCase{11, false, FORMAT_LISTXML, "buttons=10"}));
+INSTANTIATE_TEST_SUITE_P(Counts, WizardButtonsTest,
+                         ::testing::Values(ButtonsCase{0, true, FORMAT_LISTXML, ""},
+                                           ButtonsCase{-1, true, FORMAT_LISTXML, ""},
+                                           ButtonsCase{1, false, FORMAT_LISTXML, "!buttons="},
+                                           ButtonsCase{1, true, FORMAT_LISTXML, "(!buttons=)"},
+                                           ButtonsCase{1, true, FORMAT_CONTROLS, "(numButtons=0)"},
+                                           ButtonsCase{1, false, FORMAT_MERGED, "numButtons=0"},
+                                           ButtonsCase{5, false, FORMAT_CONTROLS, "numButtons=4"},
+                                           ButtonsCase{4, true, FORMAT_MERGED,
+                                                       "(numButtons=3 | numButtons=2 | numButtons=1 | numButtons=0)"},
+                                           ButtonsCase{11, false, FORMAT_LISTXML, "buttons=10"}));
 
 // Single boxes give bare words; controls.xml never gets the misc piece; both orientations add nothing.
 TEST(WizardCommandTest, SingleBoxesAndFormatRules) {

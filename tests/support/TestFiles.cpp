@@ -6,7 +6,9 @@
 
 namespace pellaquin::test {
 
-std::string DataPath(std::string_view name) { return std::string(PELLAQUIN_TEST_DATA_DIR) + "/" + std::string(name); }
+std::string DataPath(std::string_view name) {
+    return std::string(PELLAQUIN_TEST_DATA_DIR) + "/" + std::string(name);
+}
 
 TemporaryFolder::TemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "pellaquin-test-XXXXXX").string();

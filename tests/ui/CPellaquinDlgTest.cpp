@@ -30,7 +30,9 @@ namespace {
 
 using Dlg = CPellaquinDlg;
 
-std::string DataPath(const char* name) { return std::string(PELLAQUIN_TEST_DATA_DIR) + "/" + name; }
+std::string DataPath(const char* name) {
+    return std::string(PELLAQUIN_TEST_DATA_DIR) + "/" + name;
+}
 
 std::string ReadFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
@@ -96,7 +98,9 @@ private:
     }
 
     // The view's text with its CR LF line ends shown as the line breaks they are.
-    static QString View(const Dlg& window) { return ToDisplayText(test::Control<ResultView>(window, Dlg::ID_VIEW)->Text()); }
+    static QString View(const Dlg& window) {
+        return ToDisplayText(test::Control<ResultView>(window, Dlg::ID_VIEW)->Text());
+    }
     static QString Label(const Dlg& window) { return test::Control<QLabel>(window, Dlg::ID_VIEW_LABEL)->text(); }
     static QLineEdit* CommandLine(const Dlg& window) { return test::Control<QLineEdit>(window, Dlg::ID_COMMAND_LINE); }
     static bool Enabled(const Dlg& window, int id) { return test::Control<QWidget>(window, id)->isEnabled(); }
@@ -129,14 +133,37 @@ private slots:
     void controlsCarryTheirIdsAndTexts() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
         QCOMPARE(window->windowTitle(), QString("Pellaquin build 007"));
-        const std::pair<int, const char*> buttons[] = {
-            {1, "Go!"}, {1001, "Prev"}, {1030, "Search"}, {1002, "Next"}, {1052, "Settings and Tools"},
-            {1400, "XML"}, {1401, "CSV"}, {1402, "Batch file"}, {1405, "ROM Descriptions only"},
-            {1403, "ROM Names only"}, {1404, "MaLa Game List"}, {1406, "AtomicFE List"}, {1021, "Window"},
-            {1031, "File"}, {1048, "Input file"}, {1049, "Search Results"}, {1006, "Cocktail"}, {1007, "Upright"},
-            {1004, "Horizontal Only"}, {1005, "Vertical Only"}, {1008, "or less"}, {1016, "2-way"}, {1009, "4-way"},
-            {1010, "8-way"}, {1011, "Dial (spinner)"}, {1012, "Trackball"}, {1017, "Pedal"}, {1023, "Not"},
-            {1013, "No Clones"}, {1014, "No Samples"}, {1015, "Playable"}};
+        const std::pair<int, const char*> buttons[] = {{1, "Go!"},
+                                                       {1001, "Prev"},
+                                                       {1030, "Search"},
+                                                       {1002, "Next"},
+                                                       {1052, "Settings and Tools"},
+                                                       {1400, "XML"},
+                                                       {1401, "CSV"},
+                                                       {1402, "Batch file"},
+                                                       {1405, "ROM Descriptions only"},
+                                                       {1403, "ROM Names only"},
+                                                       {1404, "MaLa Game List"},
+                                                       {1406, "AtomicFE List"},
+                                                       {1021, "Window"},
+                                                       {1031, "File"},
+                                                       {1048, "Input file"},
+                                                       {1049, "Search Results"},
+                                                       {1006, "Cocktail"},
+                                                       {1007, "Upright"},
+                                                       {1004, "Horizontal Only"},
+                                                       {1005, "Vertical Only"},
+                                                       {1008, "or less"},
+                                                       {1016, "2-way"},
+                                                       {1009, "4-way"},
+                                                       {1010, "8-way"},
+                                                       {1011, "Dial (spinner)"},
+                                                       {1012, "Trackball"},
+                                                       {1017, "Pedal"},
+                                                       {1023, "Not"},
+                                                       {1013, "No Clones"},
+                                                       {1014, "No Samples"},
+                                                       {1015, "Playable"}};
         for (const auto& [id, caption] : buttons) {
             QCOMPARE(test::Control<QAbstractButton>(*window, id)->text(), QString(caption));
         }
@@ -160,7 +187,8 @@ private slots:
                                  << "(buttons=2 | buttons=1 | !buttons=) & !emulation=preliminary" << false;
         QTest::newRow("merged") << "merged_small.xml"
                                 << "(numButtons=2 | numButtons=1 | numButtons=0) & !emulation=preliminary" << true;
-        QTest::newRow("controls") << "controls_small.xml" << "(numButtons=2 | numButtons=1 | numButtons=0)" << false;
+        QTest::newRow("controls") << "controls_small.xml"
+                                  << "(numButtons=2 | numButtons=1 | numButtons=0)" << false;
     }
     void startUpPerFormat() {
         QFETCH(QString, file);
@@ -180,9 +208,12 @@ private slots:
     void inputFileFailures_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
-        QTest::newRow("none") << "" << "Please hit the settings button to select an input file.";
-        QTest::newRow("missing") << "/no/such/file.xml" << "Open or Read error on input file!?\nCheck your settings.";
-        QTest::newRow("foreign") << "foreign" << "Invalid input file.  Unable to locate MAME or controls.xml header!?";
+        QTest::newRow("none") << ""
+                              << "Please hit the settings button to select an input file.";
+        QTest::newRow("missing") << "/no/such/file.xml"
+                                 << "Open or Read error on input file!?\nCheck your settings.";
+        QTest::newRow("foreign") << "foreign"
+                                 << "Invalid input file.  Unable to locate MAME or controls.xml header!?";
     }
     void inputFileFailures() {
         QFETCH(QString, path);
@@ -293,7 +324,8 @@ private slots:
         QCOMPARE(test::Control<QLabel>(*window, Dlg::ID_COMMAND_LABEL)->text(), QString("-find:"));
         QCOMPARE(CommandLine(*window)->text(), QString("<game name=,year"));
         test::Click(*window, Dlg::ID_NO_CLONES);
-        QCOMPARE(CommandLine(*window)->text(), QString("(buttons=2 | buttons=1 | !buttons=) & (!cloneof & !emulation=preliminary)"));
+        QCOMPARE(CommandLine(*window)->text(),
+                 QString("(buttons=2 | buttons=1 | !buttons=) & (!cloneof & !emulation=preliminary)"));
     }
 
     // A controls.xml file keeps "Playable" and the game-data boxes off after every output-type click.
@@ -302,7 +334,8 @@ private slots:
         for (int type : {Dlg::ID_XML, Dlg::ID_NAMES, Dlg::ID_DESCRIPTIONS}) {
             test::Click(*window, type);
             QVERIFY(!Ticked(*window, Dlg::ID_PLAYABLE));
-            for (int id : {Dlg::ID_PLAYABLE, Dlg::ID_VERTICAL, Dlg::ID_HORIZONTAL, Dlg::ID_NO_SAMPLES, Dlg::ID_NO_CLONES}) {
+            for (int id :
+                 {Dlg::ID_PLAYABLE, Dlg::ID_VERTICAL, Dlg::ID_HORIZONTAL, Dlg::ID_NO_SAMPLES, Dlg::ID_NO_CLONES}) {
                 QVERIFY(!Enabled(*window, id));
             }
             QVERIFY(Enabled(*window, Dlg::ID_JOY4WAY));
@@ -336,7 +369,8 @@ private slots:
     void browsingPastTheEnd() {
         std::string games = "<mame>\n";
         for (const char* name : {"one", "two", "three"}) {
-            games += std::string("\t<game name=\"") + name + "\">\n\t\t<description>" + name + "</description>\n\t</game>\n";
+            games +=
+                std::string("\t<game name=\"") + name + "\">\n\t\t<description>" + name + "</description>\n\t</game>\n";
         }
         std::string path = m_folder->filePath("three.xml").toStdString();
         WriteFile(path, games);
