@@ -1,0 +1,167 @@
+#include "damage/DamageSupport.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace pellaquin::test {
+
+namespace {
+
+struct ReadFault {
+    bool armed = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    std::int64_t offset = 0;
+};
+
+ReadFault g_readFault;
+
+bool ReadShouldFail(int descriptor) {
+    if (!g_readFault.armed) {
+        return false;
+    }
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0 || status.st_dev != g_readFault.device ||
+        status.st_ino != g_readFault.inode) {
+        return false;
+    }
+    return ::lseek(descriptor, 0, SEEK_CUR) >= g_readFault.offset;
+}
+
+std::string ReadAll(int descriptor) {
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count <= 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+} // namespace
+
+OrdinaryFileAccess::OrdinaryFileAccess() : m_root(::geteuid() == 0) {
+    if (m_root) {
+        ::setfsuid(NOBODY);
+    }
+}
+
+OrdinaryFileAccess::~OrdinaryFileAccess() {
+    if (m_root) {
+        ::setfsuid(0);
+    }
+}
+
+bool CannotRead(const std::string& path) {
+    OrdinaryFileAccess access;
+    int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::close(descriptor);
+        return false;
+    }
+    return true;
+}
+
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    m_savedLimit = saved.rlim_cur;
+    // Past the limit a write fails with EFBIG instead of ending the process.
+    m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limited);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit saved{};
+    ::getrlimit(RLIMIT_FSIZE, &saved);
+    saved.rlim_cur = m_savedLimit;
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, m_savedHandler);
+}
+
+FailingReads::FailingReads(const std::string& path, std::int64_t offset) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        std::abort();
+    }
+    g_readFault = {true, status.st_dev, status.st_ino, offset};
+}
+
+FailingReads::~FailingReads() {
+    g_readFault = {};
+}
+
+BinaryRun RunBinary(const std::vector<std::string>& args) {
+    int outPipe[2];
+    int errPipe[2];
+    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) {
+        std::abort();
+    }
+    std::vector<std::string> command{PELLAQUIN_CLI_PATH};
+    command.insert(command.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& arg : command) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    // A plain fork rather than posix_spawn: a child that shares our memory until it starts the program
+    // would count our peak memory use as its own.
+    pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(outPipe[1], STDOUT_FILENO);
+        ::dup2(errPipe[1], STDERR_FILENO);
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    ::close(outPipe[1]);
+    ::close(errPipe[1]);
+    BinaryRun run;
+    if (child < 0) {
+        ::close(outPipe[0]);
+        ::close(errPipe[0]);
+        return run;
+    }
+    // Both pipes are drained at once, so a child that fills one never waits on the other.
+    std::thread errReader([&] { run.err = ReadAll(errPipe[0]); });
+    run.out = ReadAll(outPipe[0]);
+    errReader.join();
+    ::close(outPipe[0]);
+    ::close(errPipe[0]);
+    int status = 0;
+    rusage usage{};
+    while (::wait4(child, &status, 0, &usage) < 0 && errno == EINTR) {
+    }
+    run.exited = WIFEXITED(status);
+    run.status = run.exited ? WEXITSTATUS(status) : WTERMSIG(status);
+    run.peakKilobytes = usage.ru_maxrss;
+    return run;
+}
+
+} // namespace pellaquin::test
+
+// Every read of the test program comes here, so a test can make reads of one file fail part-way.
+// Everything else goes straight to the system call.
+extern "C" ssize_t read(int descriptor, void* buffer, size_t count) {
+    if (pellaquin::test::ReadShouldFail(descriptor)) {
+        errno = EIO;
+        return -1;
+    }
+    return ::syscall(SYS_read, descriptor, buffer, count);
+}

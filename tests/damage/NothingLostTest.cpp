@@ -1,0 +1,308 @@
+#include "app/RegistryStoreFile.h"
+#include "cli/CliApp.h"
+#include "data/MergeUtility.h"
+#include "output/ByteSink.h"
+#include "output/MalaListSettings.h"
+#include "records/GameScanner.h"
+
+#include "damage/DamageSupport.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace pellaquin {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string OLD = "the previous file\n";
+constexpr std::string_view KEY = "HKEY_CURRENT_USER\\Software\\Pellaquin";
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+CliRun RunTool(std::vector<std::string> args) {
+    args.insert(args.begin(), "pellaquin-cli");
+    std::ostringstream out;
+    std::ostringstream err;
+    int status = RunCli(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::set<std::string> FolderNames(const fs::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
+ino_t Inode(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
+}
+
+// A listing of `count` games, large enough to need several reads.
+std::string Listing(int count) {
+    std::string listing = "<?xml version=\"1.0\"?>\n<mame build=\"0.104\">\n";
+    for (int i = 0; i < count; ++i) {
+        listing += "\t<game name=\"g" + std::to_string(i) + "\">\n\t\t<description>Game " + std::to_string(i) +
+                   "</description>\n\t\t<year>1980</year>\n\t</game>\n";
+    }
+    return listing + "</mame>\n";
+}
+
+class NothingLostTest : public ::testing::Test {
+protected:
+    NothingLostTest() {
+        m_listing = m_folder.Write("listing.xml", Listing(30000));
+        m_target = m_folder.Write("target", OLD);
+    }
+
+    std::vector<std::string> ListArgs(const std::string& type, const std::string& output) const {
+        return {"list", "--input", m_listing, "--type", type, "--find", "game", "--output", output};
+    }
+    std::vector<std::string> MergeArgs(const std::string& output) const {
+        return {"merge", "--listxml", m_listing, "--controls", "", "--catver", "", "--output", output};
+    }
+    // Only the inputs and the untouched target are left in the folder.
+    void ExpectTargetUntouched() const {
+        EXPECT_EQ(test::ReadWholeFile(m_target), OLD);
+        EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+    }
+
+    test::TemporaryFolder m_folder;
+    std::string m_listing;
+    std::string m_target;
+};
+
+// While a list or a merge is written the previous file stays whole, and the new one grows in a
+// temporary file in the same folder; once complete it takes the target's place.
+TEST_F(NothingLostTest, WritersFillATemporaryFileBesideTheTarget) {
+    std::set<std::string> seenDuringMerge;
+    bool targetWholeDuringMerge = true;
+    ASSERT_EQ(MergeDataFiles({m_listing, "", ""}, m_target,
+                             [&](std::int64_t, std::int64_t) {
+                                 targetWholeDuringMerge =
+                                     targetWholeDuringMerge && test::ReadWholeFile(m_target) == OLD;
+                                 for (const std::string& name : FolderNames(m_folder.Path())) {
+                                     seenDuringMerge.insert(name);
+                                 }
+                             }),
+              MergeResult::OK);
+    EXPECT_TRUE(targetWholeDuringMerge);
+    EXPECT_EQ(seenDuringMerge.size(), 3u);
+    EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+    EXPECT_TRUE(test::ReadWholeFile(m_target).ends_with("</mame>\n"));
+
+    m_folder.Write("target", OLD);
+    InputFile input;
+    ASSERT_EQ(input.Open(m_listing), InputFile::OpenResult::OK);
+    std::set<std::string> seenDuringList;
+    bool targetWholeDuringList = true;
+    input.SetProgressObserver([&](std::int64_t, std::int64_t) {
+        targetWholeDuringList = targetWholeDuringList && test::ReadWholeFile(m_target) == OLD;
+        for (const std::string& name : FolderNames(m_folder.Path())) {
+            seenDuringList.insert(name);
+        }
+    });
+    GameScanner scanner;
+    scanner.m_searchCommand = "game";
+    ASSERT_TRUE(scanner.WriteMalaList(input, m_target, MalaListSettings{"All"}));
+    EXPECT_TRUE(targetWholeDuringList);
+    EXPECT_EQ(seenDuringList.size(), 3u);
+    EXPECT_EQ(scanner.m_matchCount, 30000);
+    EXPECT_NE(test::ReadWholeFile(m_target), OLD);
+    EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+}
+
+// The command line's lists and the settings store replace their file by renaming a new one over it:
+// the target is a new file afterwards, with nothing else left in the folder.
+TEST_F(NothingLostTest, CompleteWritesReplaceTheFileWhole) {
+    for (const char* type : {"names", "xml", "mala"}) {
+        SCOPED_TRACE(type);
+        m_folder.Write("target", OLD);
+        ino_t before = Inode(m_target);
+        CliRun run = RunTool(ListArgs(type, m_target));
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(Inode(m_target), before);
+        EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+    }
+
+    std::string store = m_folder.Write("user.reg", "Windows Registry Editor Version 5.00\n");
+    ino_t before = Inode(store);
+    EXPECT_TRUE(RegistryStoreFile(store).WriteValue(KEY, {"inputXMLFile", REG_SZ, std::string("/a\0", 3)}));
+    EXPECT_NE(Inode(store), before);
+}
+
+// A full disk part-way through leaves the previous file whole, no temporary file, and a message.
+TEST_F(NothingLostTest, FullDiskLeavesThePreviousFile) {
+    const std::map<std::string, std::vector<std::string>> runs = {
+        {"names", ListArgs("names", m_target)},
+        {"csv", {"list", "--input", m_listing, "--type", "csv", "--columns", "<description>", "--output", m_target}},
+        {"mala", ListArgs("mala", m_target)},
+        {"merge", MergeArgs(m_target)},
+    };
+    for (const auto& [name, args] : runs) {
+        SCOPED_TRACE(name);
+        CliRun run;
+        {
+            test::FileSizeLimit limit(64 * 1024);
+            run = RunTool(args);
+        }
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("Cannot write the output file " + m_target), std::string::npos) << run.err;
+        ExpectTargetUntouched();
+    }
+
+    std::string store = m_folder.Write("user.reg", "Windows Registry Editor Version 5.00\n");
+    {
+        test::FileSizeLimit limit(100);
+        EXPECT_FALSE(RegistryStoreFile(store).WriteValue(KEY, {"v", REG_SZ, std::string(200, 'x') + '\0'}));
+    }
+    EXPECT_EQ(test::ReadWholeFile(store), "Windows Registry Editor Version 5.00\n");
+    fs::remove(store);
+    ExpectTargetUntouched();
+}
+
+// Writing to /dev/full fails with status 1 and a message naming it, and the device stays a device.
+TEST_F(NothingLostTest, DeviceThatIsFull) {
+    for (const auto& args : {ListArgs("names", "/dev/full"), ListArgs("mala", "/dev/full"), MergeArgs("/dev/full")}) {
+        SCOPED_TRACE(args[1]);
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.err.find("Cannot write the output file /dev/full"), std::string::npos) << run.err;
+        struct stat status {};
+        ASSERT_EQ(::stat("/dev/full", &status), 0);
+        EXPECT_TRUE(S_ISCHR(status.st_mode));
+    }
+    test::BinaryRun binary = test::RunBinary(ListArgs("names", "/dev/full"));
+    EXPECT_TRUE(binary.exited);
+    EXPECT_EQ(binary.status, 1);
+    EXPECT_EQ(binary.err, "Cannot write the output file /dev/full\n");
+    EXPECT_FALSE(AppendToFile("/dev/full", "list\n"));
+}
+
+// A device that takes everything is written directly rather than replaced by a plain file.
+TEST_F(NothingLostTest, DeviceThatTakesEverything) {
+    CliRun run = RunTool(ListArgs("names", "/dev/null"));
+    EXPECT_EQ(run.status, 0) << run.err;
+    struct stat status {};
+    ASSERT_EQ(::stat("/dev/null", &status), 0);
+    EXPECT_TRUE(S_ISCHR(status.st_mode));
+}
+
+// Folders that cannot take a file, and a file the user may not write, are refused with a message;
+// nothing in them changes.
+TEST_F(NothingLostTest, UnwritablePlaces) {
+    std::string underFile = m_target + "/list.txt";
+    std::string missing = (m_folder.Path() / "no" / "such" / "list.txt").string();
+    for (const std::string& output : {underFile, missing}) {
+        for (const auto& args : {ListArgs("names", output), ListArgs("mala", output), MergeArgs(output)}) {
+            SCOPED_TRACE(args[1] + " " + output);
+            CliRun run = RunTool(args);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_NE(run.err.find("Cannot write the output file " + output), std::string::npos) << run.err;
+        }
+    }
+    ExpectTargetUntouched();
+
+    // Checked as an ordinary user: a folder of someone else's, and someone else's file in a folder
+    // open to all.
+    fs::permissions(m_folder.Path(), fs::perms::all);
+    fs::path locked = m_folder.Path() / "locked";
+    fs::path open = m_folder.Path() / "open";
+    fs::create_directory(locked);
+    fs::create_directory(open);
+    fs::permissions(locked, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(open, fs::perms::all);
+    std::string inLocked = m_folder.Write("locked/list.txt", OLD);
+    std::string readOnly = m_folder.Write("open/list.txt", OLD);
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(m_listing, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    test::OrdinaryFileAccess access;
+    for (const std::string& output : {inLocked, readOnly}) {
+        for (const auto& args : {ListArgs("names", output), ListArgs("mala", output), MergeArgs(output)}) {
+            SCOPED_TRACE(args[1] + " " + output);
+            CliRun run = RunTool(args);
+            EXPECT_EQ(run.status, 1);
+            EXPECT_NE(run.err.find("Cannot write the output file " + output), std::string::npos) << run.err;
+            EXPECT_EQ(test::ReadWholeFile(output), OLD);
+        }
+        EXPECT_FALSE(AppendToFile(output, "more\n"));
+        EXPECT_EQ(test::ReadWholeFile(output), OLD);
+    }
+    EXPECT_EQ(FolderNames(locked), std::set<std::string>{"list.txt"});
+    EXPECT_EQ(FolderNames(open), std::set<std::string>{"list.txt"});
+    std::string store = (locked / "user.reg").string();
+    EXPECT_FALSE(RegistryStoreFile(store).WriteValue(KEY, {"v", REG_SZ, std::string("x\0", 2)}));
+    EXPECT_FALSE(fs::exists(store));
+}
+
+// A listing that fails to read part-way replaces no list or merged file, prints no list, and says so.
+TEST_F(NothingLostTest, ReadErrorHalfway) {
+    ASSERT_GT(fs::file_size(m_listing), 2u << 20);
+    test::FailingReads failing(m_listing, 1 << 20);
+    for (const auto& args : {ListArgs("names", m_target), ListArgs("mala", m_target),
+                             std::vector<std::string>{"list", "--input", m_listing, "--type", "xml", "--find", "a"},
+                             std::vector<std::string>{"count", "--input", m_listing, "--find", "a"}}) {
+        SCOPED_TRACE(args[0] + " " + args[4]);
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "Open or Read error on input file!?\r\nCheck your settings.\n");
+        ExpectTargetUntouched();
+    }
+    CliRun merge = RunTool(MergeArgs(m_target));
+    EXPECT_EQ(merge.status, 1);
+    EXPECT_EQ(merge.err, "Error opening MAME's listxml file for reading!?\n");
+    ExpectTargetUntouched();
+
+    InputFile input;
+    ASSERT_EQ(input.Open(m_listing), InputFile::OpenResult::OK);
+    GameScanner scanner;
+    scanner.m_searchCommand = "game";
+    EXPECT_FALSE(scanner.WriteMalaList(input, m_target, MalaListSettings{"All"}));
+    EXPECT_TRUE(input.HadReadError());
+    ExpectTargetUntouched();
+}
+
+// Appending a saved list never truncates the file: a full disk part-way leaves what was there first.
+TEST_F(NothingLostTest, AppendKeepsWhatWasThere) {
+    std::string saved = m_folder.Write("saved.txt", OLD);
+    ASSERT_TRUE(AppendToFile(saved, "one\n"));
+    EXPECT_EQ(test::ReadWholeFile(saved), OLD + "one\n");
+    {
+        test::FileSizeLimit limit(OLD.size() + 100);
+        EXPECT_FALSE(AppendToFile(saved, std::string(1000, 'x')));
+    }
+    std::string after = test::ReadWholeFile(saved);
+    EXPECT_TRUE(after.starts_with(OLD + "one\n")) << after.substr(0, 40);
+}
+
+// A target that is a link keeps being one, and the file it points to is replaced with its mode kept.
+TEST_F(NothingLostTest, LinkAndModeOfTheTargetAreKept) {
+    fs::permissions(m_target, fs::perms::owner_read | fs::perms::owner_write);
+    std::string link = (m_folder.Path() / "link").string();
+    fs::create_symlink(m_target, link);
+    CliRun run = RunTool(ListArgs("names", link));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(test::ReadWholeFile(m_target).starts_with("g0\ng1\n"));
+    EXPECT_EQ(fs::status(m_target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+} // namespace
+} // namespace pellaquin
