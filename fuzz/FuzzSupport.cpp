@@ -55,6 +55,7 @@ ScratchFile::ScratchFile(std::string_view suffix) {
 
 ScratchFile::~ScratchFile() {
     ::unlink(m_path.c_str());
+    ::unlink((m_path + ".bad").c_str());
 }
 
 void ScratchFile::Write(std::string_view bytes) const {
