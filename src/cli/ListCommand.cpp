@@ -117,7 +117,7 @@ int RunCountCommand(const std::string& inputPath, const std::string& find, std::
     if (!OpenInput(inputPath, input, err) || !TakeCommand(find, scanner.m_searchCommand, err)) {
         return 1;
     }
-    ScanMatchingGames(scanner, input, HeaderText::DROP, [](std::string_view) {});
+    ScanMatchingGames(scanner, input, HeaderText::DROP, [] { return [](std::string_view, std::string&) {}; });
     if (ReportReadError(input, err)) {
         return 1;
     }

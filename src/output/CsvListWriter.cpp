@@ -1,6 +1,9 @@
+#include "output/GameBatches.h"
 #include "records/GameScanner.h"
 #include "records/ScanCycle.h"
 #include "search/FieldExtractor.h"
+
+#include <memory>
 
 namespace pellaquin {
 
@@ -10,19 +13,22 @@ void GameScanner::WriteCsvList(InputFile& input) {
     ScanCycle scan(input, m_reader);
     scan.Start(m_resultText);
     m_resultText.clear();
-    std::string record;
-    std::string line;
-    FieldExtractor extractor;
-    std::size_t columns = extractor.AddColumns(ParseColumnList(m_searchCommand));
+    std::vector<ParsedColumn> columns = ParseColumnList(m_searchCommand);
     // No search here: the command line holds the column list, and every game with a line is written.
-    while (scan.Next(record)) {
-        extractor.SetRecord(record);
-        if (extractor.Extract(columns, m_fieldSeparator, line)) {
-            m_resultText.append(line);
-            m_resultText.push_back('\n');
-            ++m_matchCount;
-        }
-    }
+    auto makeWork = [&]() -> GameWork {
+        auto extractor = std::make_shared<FieldExtractor>();
+        std::size_t list = extractor->AddColumns(columns);
+        return [this, extractor, list, line = std::string()](std::string_view record, std::string& out) mutable {
+            extractor->SetRecord(record);
+            if (!extractor->Extract(list, m_fieldSeparator, line)) {
+                return false;
+            }
+            out.append(line);
+            out.push_back('\n');
+            return true;
+        };
+    };
+    m_matchCount = ScanInBatches(scan, makeWork, [this](std::string_view text) { m_resultText.append(text); });
 }
 
 } // namespace pellaquin

@@ -7,6 +7,7 @@
 #include "search/Extraction.h"
 #include "search/FieldExtractor.h"
 
+#include <memory>
 #include <vector>
 
 namespace pellaquin {
@@ -137,9 +138,14 @@ private:
 bool GameScanner::WriteMalaList(InputFile& input, ByteSink& sink, const MalaListSettings& settings) {
     m_countOffset = mala::CountOffset(settings.title);
     bool written = sink.Write(mala::Header(settings.title));
-    MalaEntryBuilder builder(*this, input);
-    ScanMatchingGames(*this, input, HeaderText::DROP,
-                      [&](std::string_view record) { written = sink.Write(builder.Build(record)) && written; });
+    ScanMatchingGames(
+        *this, input, HeaderText::DROP,
+        [&] {
+            // Each thread builds its entries with its own extractor.
+            auto builder = std::make_shared<MalaEntryBuilder>(*this, input);
+            return [builder](std::string_view record, std::string& out) { out.append(builder->Build(record)); };
+        },
+        [&](std::string_view entries) { written = sink.Write(entries) && written; });
     return sink.WriteAt(m_countOffset, mala::CountBytes(m_matchCount)) && written;
 }
 

@@ -1,11 +1,13 @@
 #include "output/MatchingGames.h"
 
+#include "output/GameBatches.h"
 #include "records/ScanCycle.h"
 
 namespace pellaquin {
 
 void ScanMatchingGames(GameScanner& scanner, InputFile& input, HeaderText header,
-                       const std::function<void(std::string_view record)>& handle) {
+                       const std::function<GameFormat()>& makeFormat,
+                       const std::function<void(std::string_view text)>& deliver) {
     scanner.m_resultText.clear();
     scanner.m_matchCount = 0;
     ScanCycle scan(input, scanner.m_reader);
@@ -13,14 +15,19 @@ void ScanMatchingGames(GameScanner& scanner, InputFile& input, HeaderText header
     if (header == HeaderText::DROP) {
         scanner.m_resultText.clear();
     }
-    std::string record;
-    while (scan.Next(record)) {
-        if (GameScanner::MatchGame(record, scanner.m_searchCommand)) {
-            continue;
-        }
-        handle(record);
-        ++scanner.m_matchCount;
-    }
+    const std::string& command = scanner.m_searchCommand;
+    auto makeWork = [&]() -> GameWork {
+        return [&command, format = makeFormat()](std::string_view record, std::string& out) {
+            if (GameScanner::MatchGame(record, command)) {
+                return false;
+            }
+            format(record, out);
+            return true;
+        };
+    };
+    scanner.m_matchCount = ScanInBatches(scan, makeWork, deliver ? deliver : [&](std::string_view text) {
+        scanner.m_resultText.append(text);
+    });
 }
 
 } // namespace pellaquin

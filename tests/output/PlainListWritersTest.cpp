@@ -90,6 +90,32 @@ TEST_F(PlainListWritersTest, RecordCutOffAtTheEndIsListed) {
     EXPECT_EQ(m_scanner.m_resultText, "a\nb\n");
 }
 
+// A listing large enough for its batches to be shared between two threads keeps every game in
+// file order, once, and counts them all.
+TEST_F(PlainListWritersTest, SharedBatchesKeepFileOrder) {
+    std::string listing = "<mame>\n";
+    std::string expected;
+    std::string padding(300, 'p');
+    for (int i = 0; i < 30000; ++i) {
+        std::string name = "g" + std::to_string(i);
+        listing += "<game name=\"" + name + "\">\n<p>" + padding + "</p>\n<k>" + (i % 3 == 0 ? "x" : "y") +
+                   "</k>\n</game>\n";
+        if (i % 3 == 0) {
+            expected += name + "\n";
+        }
+    }
+    OpenBytes(listing);
+    m_scanner.m_searchCommand = "<k>x";
+    m_scanner.WriteNameList(m_input);
+    EXPECT_EQ(m_scanner.m_resultText, expected);
+    EXPECT_EQ(m_scanner.m_matchCount, 10000);
+    m_scanner.m_searchCommand = "<game name=";
+    m_scanner.WriteCsvList(m_input);
+    EXPECT_EQ(m_scanner.m_matchCount, 30000);
+    EXPECT_EQ(m_scanner.m_resultText.substr(0, 6), "g0\ng1\n");
+    EXPECT_EQ(m_scanner.m_resultText.substr(m_scanner.m_resultText.size() - 8), "\ng29999\n");
+}
+
 // The "Window" box's conversion: CR LF line ends, and ".zip" names for the Atomic FE list.
 TEST(ViewConversionTest, ConvertsLineEnds) {
     std::string names = "a\nb\n";
