@@ -37,8 +37,8 @@ bool OpenFirstGame(const std::string& path, FirstGame& game) {
     }
     RecordReader reader;
     std::string record;
-    reader.ReadGameRecord(input, record, TagVocabulary::GameStartTag(input.Format()));
-    game.name = ExtractRomName(record, input.Format());
+    reader.ReadGameRecord(input, record, TagVocabulary::GameStartTag(input.Format(), input.Element()));
+    game.name = ExtractRomName(record, input.Format(), input.Element());
     game.description = ExtractDescription(record, input.Format());
     return true;
 }
