@@ -1,27 +1,16 @@
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace pellaquin {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "pellaquin-cli");
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
+using test::RunTool;
 
 const std::string LISTING = test::DataPath("listxml_small.xml");
 

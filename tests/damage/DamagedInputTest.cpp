@@ -1,4 +1,5 @@
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 #include "records/GameScanner.h"
 #include "records/InputOpening.h"
 #include "records/RecordReader.h"
@@ -12,7 +13,6 @@
 
 #include <fstream>
 #include <random>
-#include <sstream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,19 +32,8 @@ std::string Game(std::string_view name, std::string_view body = "\t\t<year>1980<
     return "\t<game name=\"" + std::string(name) + "\">\n" + std::string(body) + "\t</game>\n";
 }
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "pellaquin-cli");
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
+using test::RunTool;
 
 CliRun ListNames(const std::string& input) {
     return RunTool({"list", "--input", input, "--type", "names", "--find", "game"});

@@ -1,5 +1,6 @@
 #include "app/RegistryStoreFile.h"
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 #include "data/MergeUtility.h"
 #include "output/ByteSink.h"
 #include "output/MalaListSettings.h"
@@ -13,7 +14,6 @@
 #include <filesystem>
 #include <map>
 #include <set>
-#include <sstream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -26,19 +26,8 @@ namespace fs = std::filesystem;
 const std::string OLD = "the previous file\n";
 constexpr std::string_view KEY = "HKEY_CURRENT_USER\\Software\\Pellaquin";
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "pellaquin-cli");
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
+using test::RunTool;
 
 std::set<std::string> FolderNames(const fs::path& folder) {
     std::set<std::string> names;

@@ -1,4 +1,5 @@
 #include "cli/CliApp.h"
+#include "cli/CliRun.h"
 
 #include "damage/DamageSupport.h"
 #include "support/TestFiles.h"
@@ -8,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sstream>
 
 namespace pellaquin {
 namespace {
@@ -23,19 +23,8 @@ constexpr const char* MAME_SCRIPT = "#!/bin/sh\n"
                                     "printf '\\t<game name=\"fake\">\\n\\t</game>\\n</mame>\\n'\n"
                                     "echo \"<!-- arguments:$# $1 -->\"\n";
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun RunTool(std::vector<std::string> args) {
-    args.insert(args.begin(), "pellaquin-cli");
-    std::ostringstream out;
-    std::ostringstream err;
-    int status = RunCli(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using test::CliRun;
+using test::RunTool;
 
 std::set<std::string> FolderNames(const fs::path& folder) {
     std::set<std::string> names;
