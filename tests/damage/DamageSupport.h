@@ -39,16 +39,6 @@ private:
     void (*m_savedHandler)(int) = nullptr;
 };
 
-// Makes reads of the file at `path` fail with EIO once they reach `offset`, for its life, as a
-// failing disk or a dropped network share does.
-class FailingReads {
-public:
-    FailingReads(const std::string& path, std::int64_t offset);
-    ~FailingReads();
-    FailingReads(const FailingReads&) = delete;
-    FailingReads& operator=(const FailingReads&) = delete;
-};
-
 // How a run of the real pellaquin-cli ended.
 struct BinaryRun {
     bool exited = false; // false when a signal ended it

@@ -7,6 +7,7 @@
 #include "records/GameScanner.h"
 
 #include "damage/DamageSupport.h"
+#include "support/FailingReads.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
