@@ -82,7 +82,9 @@ bool InputFile::Seek(std::int64_t position) {
     m_bufferStart = position;
     m_pieceOrigin = position;
     m_cursor = m_end = 0;
-    m_atEndOfFile = false;
+    // Reading starts afresh from the disk, so a read error is forgotten until it comes again: a
+    // dropped share that is back gives the next run a whole list.
+    m_atEndOfFile = m_readError = false;
     return true;
 }
 

@@ -131,6 +131,8 @@ private:
     int SelectedIndex(const QComboBox& box) const;
     QAbstractButton* Button(int id) const;
     bool RunMalaList();
+    // Says so when the last scan ended at a read error of the input file; true when it did.
+    bool ReportReadError();
 
     // Owned state of the window.
     InputFile m_inputFile;

@@ -12,6 +12,7 @@
 
 #include "output/ByteSink.h"
 #include "records/ByteText.h"
+#include "records/InputOpening.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CProgressDlg.h"
@@ -113,6 +114,9 @@ void CPellaquinDlg::RunSearch() {
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
     WriteResultList(m_scanner, m_inputFile, type, m_batchTemplate);
+    if (ReportReadError()) {
+        return;
+    }
     if (m_window->isChecked()) {
         ConvertForView(m_scanner.m_resultText, type);
     }
@@ -145,7 +149,20 @@ bool CPellaquinDlg::RunMalaList() {
     bool written = m_scanner.WriteMalaList(m_inputFile, path, m_malaSettings);
     m_window->setChecked(false);
     m_file->setChecked(true);
+    ReportReadError();
     return written;
+}
+
+bool CPellaquinDlg::ReportReadError() {
+    // A scan ends at a read error as at the end of the file; unsaid, a list cut short would pass for
+    // the whole one, then or later under "Search Results". The MaLa list in place stays as it was.
+    if (!m_inputFile.HadReadError()) {
+        return false;
+    }
+    m_scanner.m_resultText.clear();
+    m_scanner.m_matchCount = 0;
+    ShowMessage(this, std::string(InputOpeningMessage(InputOpening::CANNOT_READ)), MessageIcon::ERROR);
+    return true;
 }
 
 void CPellaquinDlg::SaveResultText(const std::string& text) {

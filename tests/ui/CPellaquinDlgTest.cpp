@@ -17,6 +17,7 @@
 
 #include "DialogScript.h"
 #include "platform/FileDialogSeam.h"
+#include "support/FailingReads.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CPellaquinDlg.h"
@@ -474,6 +475,48 @@ private slots:
         ScriptedFileDialogs cancelled({""});
         Go(*window, "!cloneof", true, false);
         QVERIFY(!QFile::exists(QString::fromStdString(path)));
+    }
+
+    // A listing that fails to read part-way says so, and neither saves nor shows a list cut short,
+    // nor replaces the MaLa list in place; once it reads again, the next run gives the whole list.
+    void readErrorPartWay() {
+        std::string listing = m_folder->filePath("big.xml").toStdString();
+        std::string bytes = "<?xml version=\"1.0\"?>\n<mame build=\"0.1\">\n";
+        const int games = 60000;
+        for (int game = 0; game < games; ++game) {
+            bytes +=
+                "\t<game name=\"g" + std::to_string(game) + "\">\n\t\t<description>Game</description>\n\t</game>\n";
+        }
+        bytes += "</mame>\n";
+        WriteFile(listing, bytes);
+        QVERIFY(bytes.size() > (std::size_t(5) << 20) / 2);
+
+        const QString readError = "Open or Read error on input file!?\nCheck your settings.";
+        auto window = OpenWindow(listing);
+        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
+        QString viewBefore = View(*window);
+        std::string mala = m_folder->filePath("list.mlg").toStdString();
+        WriteFile(mala, "previous");
+        {
+            test::FailingReads failing(listing, 2 << 20);
+            ScriptedFileDialogs dialogs({m_folder->filePath("names.txt").toStdString()});
+            QCOMPARE(Go(*window, "game", true, true).texts, std::vector<QString>{readError});
+            QVERIFY(dialogs.Requests().empty());
+            QCOMPARE(View(*window), viewBefore);
+            test::Click(*window, Dlg::ID_SEARCH_RESULTS_VIEW);
+            QCOMPARE(View(*window), QString());
+
+            {
+                test::ScriptedModals prompts([](QDialog& prompt) { test::Click(prompt, 1); });
+                test::Click(*window, Dlg::ID_MALA);
+            }
+            ScriptedFileDialogs malaDialogs({mala});
+            QCOMPARE(Go(*window, "game", false, true).texts, std::vector<QString>{readError});
+            QCOMPARE(ReadFile(mala), std::string("previous"));
+        }
+        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
+        QVERIFY(Go(*window, "game", true, false).texts.empty());
+        QCOMPARE(Label(*window), QString("Found:%1 matches").arg(games));
     }
 };
 
