@@ -151,7 +151,14 @@ bool AppendToFile(const std::string& path, std::string_view bytes) {
     if (descriptor < 0) {
         return false;
     }
+    struct stat before {};
+    bool regular = ::fstat(descriptor, &before) == 0 && S_ISREG(before.st_mode);
     bool written = WriteWhole(descriptor, bytes);
+    if (!written && regular) {
+        // Half a list at the end of the file would read as a whole one; the file goes back to what
+        // it held. Should that fail too, there is nothing more to try.
+        static_cast<void>(::ftruncate(descriptor, before.st_size) == 0);
+    }
     return ::close(descriptor) == 0 && written;
 }
 

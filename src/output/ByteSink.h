@@ -56,7 +56,8 @@ private:
     bool m_direct = false;
 };
 
-// Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written.
+// Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written; a
+// write that fails part-way leaves the file as it was.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 
 } // namespace pellaquin
