@@ -70,8 +70,9 @@ bool InputFile::Seek(std::int64_t position) {
     }
     position = std::max<std::int64_t>(position, 0);
     std::int64_t bufferEnd = m_bufferStart + static_cast<std::int64_t>(m_end);
-    if (position >= m_bufferStart && position <= bufferEnd) {
-        // Stepping back within what is already read costs nothing; browsing and detection do it often.
+    // Stepping back within what is already read costs nothing; browsing and detection do it often.
+    // After a read error the buffer ends where the error struck, so the disk is asked again.
+    if (!m_readError && position >= m_bufferStart && position <= bufferEnd) {
         m_cursor = static_cast<std::size_t>(position - m_bufferStart);
         m_pieceOrigin = position;
         return true;
@@ -82,8 +83,8 @@ bool InputFile::Seek(std::int64_t position) {
     m_bufferStart = position;
     m_pieceOrigin = position;
     m_cursor = m_end = 0;
-    // Reading starts afresh from the disk, so a read error is forgotten until it comes again: a
-    // dropped share that is back gives the next run a whole list.
+    // A read error is forgotten until it comes again: a dropped share that is back gives the next
+    // run a whole list.
     m_atEndOfFile = m_readError = false;
     return true;
 }

@@ -60,8 +60,8 @@ public:
     using ProgressObserver = std::function<void(std::int64_t position, std::int64_t size)>;
     void SetProgressObserver(ProgressObserver observer) { m_progressObserver = std::move(observer); }
 
-    // True once a read failed for another reason than the end of the file, until Open or a Seek
-    // that has to read from the disk again.
+    // True once a read failed for another reason than the end of the file, until the next Open or
+    // Seek.
     bool HadReadError() const { return m_readError; }
     std::int64_t Size() const;
 

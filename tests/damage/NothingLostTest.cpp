@@ -269,6 +269,27 @@ TEST_F(NothingLostTest, ReadErrorHalfway) {
     ExpectTargetUntouched();
 }
 
+// A read error lasts until the next run, whether it struck at the first read or part-way: once the
+// file reads again, the same open file gives the whole list.
+TEST_F(NothingLostTest, ReadErrorIsForgottenOnceReadsWork) {
+    for (std::int64_t offset : {std::int64_t{0}, std::int64_t{1} << 20}) {
+        SCOPED_TRACE(offset);
+        InputFile input;
+        ASSERT_EQ(input.Open(m_listing), InputFile::OpenResult::OK);
+        GameScanner scanner;
+        scanner.m_searchCommand = "game";
+        {
+            test::FailingReads failing(m_listing, offset);
+            scanner.WriteNameList(input);
+            EXPECT_TRUE(input.HadReadError());
+            EXPECT_LT(scanner.m_matchCount, 30000);
+        }
+        scanner.WriteNameList(input);
+        EXPECT_FALSE(input.HadReadError());
+        EXPECT_EQ(scanner.m_matchCount, 30000);
+    }
+}
+
 // Appending a saved list never truncates the file: a full disk part-way leaves it as it was.
 TEST_F(NothingLostTest, AppendKeepsWhatWasThere) {
     std::string saved = m_folder.Write("saved.txt", OLD);
