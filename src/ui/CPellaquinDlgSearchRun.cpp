@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,22 +53,6 @@ SaveChoice SaveChoiceFor(OutputType type) {
     return {{{"text files (*.txt)", "*.txt"}}, "txt"};
 }
 
-// Keeps a window from taking input while a run works: what the user clicks or types meanwhile
-// reaches it disabled and is dropped, so it cannot start anything once the run is over.
-class InputBlock {
-public:
-    explicit InputBlock(QWidget& window) : m_window(window) { m_window.setEnabled(false); }
-    ~InputBlock() {
-        QCoreApplication::processEvents();
-        m_window.setEnabled(true);
-    }
-    InputBlock(const InputBlock&) = delete;
-    InputBlock& operator=(const InputBlock&) = delete;
-
-private:
-    QWidget& m_window;
-};
-
 } // namespace
 
 OutputType CPellaquinDlg::SelectedOutputType() const {
@@ -99,7 +82,6 @@ void CPellaquinDlg::RunSearch() {
     }
     RemoveChar(m_searchCommand, '"');
     m_scanner.m_searchCommand = m_searchCommand;
-    InputBlock block(*this);
 
     OutputType type = SelectedOutputType();
     SaveChoice save = SaveChoiceFor(type);

@@ -242,9 +242,9 @@ void CPellaquinSettingsDlg::RunMerge() {
     {
         CProgressDlg progress;
         progress.Start(false, 1000, "Merging data, hang on...", "");
-        result = MergeDataFiles(
-            MergeSources{m_listingPath, m_controlsPath, m_catverPath}, m_inputPath,
-            [&progress](std::int64_t done, std::int64_t total) { progress.ShowCountProgress(done, total); });
+        result =
+            MergeDataFiles(MergeSources{m_listingPath, m_controlsPath, m_catverPath}, m_inputPath,
+                           [&progress](std::int64_t done, std::int64_t total) { progress.ShowProgress(done, total); });
     }
     if (result != MergeResult::OK) {
         ShowMessage(this, std::string(MergeResultMessage(result)), MessageIcon::EXCLAMATION);

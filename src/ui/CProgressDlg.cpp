@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEventLoop>
 #include <QGridLayout>
 #include <QLabel>
@@ -58,15 +58,32 @@ CProgressDlg::~CProgressDlg() {
     if (m_followedFile != nullptr) {
         m_followedFile->SetProgressObserver(nullptr);
     }
+    if (m_blockedWindows.empty()) {
+        return;
+    }
+    // Input queued during the job reaches the windows while they are still disabled, and goes no further.
+    hide();
+    QApplication::processEvents();
+    for (const QPointer<QWidget>& window : m_blockedWindows) {
+        if (window != nullptr) {
+            window->setEnabled(true);
+        }
+    }
 }
 
 void CProgressDlg::Start(bool rangeFlag, int upperBound, const std::string& firstLine, const std::string& secondLine) {
     m_bar->setRange(0, rangeFlag ? upperBound : DEFAULT_UPPER_BOUND);
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible() && window->isEnabled()) {
+            window->setEnabled(false);
+            m_blockedWindows.emplace_back(window);
+        }
+    }
     show();
     m_bar->setValue(0);
     SetLines(firstLine, secondLine);
     // The job starts right after this on the same thread; without a turn of the loop the window would stay blank.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void CProgressDlg::SetLines(const std::string& firstLine, const std::string& secondLine) {
@@ -79,23 +96,15 @@ void CProgressDlg::Step() {
     m_bar->setValue(next > m_bar->maximum() ? m_bar->minimum() : next);
 }
 
-void CProgressDlg::ShowFileProgress(std::int64_t position, std::int64_t size) {
-    ShowShare(position, size);
-}
-
-void CProgressDlg::ShowCountProgress(std::int64_t done, std::int64_t total) {
-    ShowShare(done, total);
-}
-
 void CProgressDlg::FollowFile(InputFile& file) {
     if (m_followedFile != nullptr && m_followedFile != &file) {
         m_followedFile->SetProgressObserver(nullptr);
     }
     m_followedFile = &file;
-    file.SetProgressObserver([this](std::int64_t position, std::int64_t size) { ShowFileProgress(position, size); });
+    file.SetProgressObserver([this](std::int64_t position, std::int64_t size) { ShowProgress(position, size); });
 }
 
-void CProgressDlg::ShowShare(std::int64_t part, std::int64_t whole) {
+void CProgressDlg::ShowProgress(std::int64_t part, std::int64_t whole) {
     if (whole <= 0) {
         return;
     }
@@ -107,7 +116,7 @@ void CProgressDlg::ShowShare(std::int64_t part, std::int64_t whole) {
         return;
     }
     m_bar->setValue(value);
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 } // namespace pellaquin

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QProgressBar;
@@ -13,7 +15,8 @@ namespace pellaquin {
 class InputFile;
 
 // The small modeless window that stands on the screen while a search run or a merge works: two lines of text and a
-// bar. It has no way to stop the job.
+// bar. It has no way to stop the job. While it stands, the program's other windows take no input: what the user
+// clicks or types meanwhile is dropped, so it cannot start a second job once this one is over.
 class CProgressDlg : public QDialog {
     Q_OBJECT
 
@@ -27,14 +30,15 @@ public:
 
     // A window without a parent, not shown yet, both lines empty.
     CProgressDlg();
-    // Stops following a file handed to FollowFile.
+    // Stops following a file handed to FollowFile, drops the input that waited meanwhile and gives the other
+    // windows their input back.
     ~CProgressDlg() override;
     CProgressDlg(const CProgressDlg&) = delete;
     CProgressDlg& operator=(const CProgressDlg&) = delete;
 
-    // Shows the window modeless with the two lines; the bar runs 0 to `upperBound` when `rangeFlag` is set,
-    // 0 to 100 otherwise (then `upperBound` is unused), at position 0 with a step of 1. The window is painted
-    // before Start returns.
+    // Shows the window modeless with the two lines and takes input away from the other windows shown; the bar runs 0 to
+    // `upperBound` when `rangeFlag` is set, 0 to 100 otherwise (then `upperBound` is unused), at position 0 with a step
+    // of 1. The window is painted before Start returns.
     void Start(bool rangeFlag, int upperBound, const std::string& firstLine, const std::string& secondLine);
 
     // Replaces both lines (bytes; "\r\n" breaks a line).
@@ -43,23 +47,20 @@ public:
     // Advances the bar by one step; past its end it starts again from the beginning.
     void Step();
 
-    // Sets the bar to the share `position` / `size` of its range and, when that moved the bar, lets every window
-    // repaint while user input stays queued, so no window freezes and the job cannot be interrupted.
-    void ShowFileProgress(std::int64_t position, std::int64_t size);
-
-    // The same for a job that counts `done` of `total` items.
-    void ShowCountProgress(std::int64_t done, std::int64_t total);
+    // Sets the bar to the share `part` / `whole` of its range (bytes of a file read, items of a job done) and,
+    // when that moved the bar, lets every window repaint while user input stays queued, so no window freezes and
+    // the job cannot be interrupted.
+    void ShowProgress(std::int64_t part, std::int64_t whole);
 
     // Shows on the bar how far reads of `file` have come, until this window is destroyed; `file` must outlive it.
     void FollowFile(InputFile& file);
 
 private:
-    void ShowShare(std::int64_t part, std::int64_t whole);
-
     QProgressBar* m_bar = nullptr;
     QLabel* m_firstLineLabel = nullptr;
     QLabel* m_secondLineLabel = nullptr;
     InputFile* m_followedFile = nullptr;
+    std::vector<QPointer<QWidget>> m_blockedWindows;
 };
 
 } // namespace pellaquin

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryFile>
@@ -98,7 +99,7 @@ private slots:
         QFETCH(int, value);
         CProgressDlg window;
         window.Start(rangeFlag, 1000, "Scanning input file for matches...", "");
-        window.ShowFileProgress(position, size);
+        window.ShowProgress(position, size);
         QCOMPARE(Bar(window)->value(), value);
     }
 
@@ -108,12 +109,41 @@ private slots:
         window.Start(true, 1000, "Merging data, hang on...", "");
         int turns = 0;
         QTimer::singleShot(0, &window, [&turns] { ++turns; });
-        window.ShowCountProgress(10, 100);
+        window.ShowProgress(10, 100);
         QCOMPARE(turns, 1);
         QTimer::singleShot(0, &window, [&turns] { ++turns; });
-        window.ShowCountProgress(10, 100);
+        window.ShowProgress(10, 100);
         QCOMPARE(turns, 1);
         QCOMPARE(Bar(window)->value(), 100);
+    }
+
+    // While the window stands, the windows shown take no input: a click that waited for the job to end is
+    // dropped, not run afterwards, and the windows take input again once the job is over.
+    void otherWindowsTakeNoInputMeanwhile() {
+        QWidget mainWindow;
+        auto* go = new QPushButton(QStringLiteral("Go!"), &mainWindow);
+        mainWindow.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
+        int clicks = 0;
+        connect(go, &QPushButton::clicked, [&clicks] { ++clicks; });
+        QWidget hidden;
+        {
+            CProgressDlg progress;
+            progress.Start(true, 1000, "Merging data, hang on...", "");
+            QVERIFY(!mainWindow.isEnabled());
+            QVERIFY(hidden.isEnabled());
+            QPointF centre = QRectF(go->rect()).center();
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+                QCoreApplication::postEvent(go, new QMouseEvent(type, centre, go->mapToGlobal(centre), Qt::LeftButton,
+                                                                Qt::LeftButton, Qt::NoModifier));
+            }
+            progress.ShowProgress(50, 100);
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(clicks, 0);
+        QVERIFY(mainWindow.isEnabled());
+        QTest::mouseClick(go, Qt::LeftButton);
+        QCOMPARE(clicks, 1);
     }
 
     // A followed file moves the bar as it is read, and reading on after the window is gone is safe.
