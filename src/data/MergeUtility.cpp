@@ -2,15 +2,15 @@
 
 #include "output/ByteSink.h"
 #include "records/ByteText.h"
-#include "records/GameScanner.h"
 #include "records/InputFile.h"
 #include "records/RecordReader.h"
 #include "records/TagVocabulary.h"
 #include "search/Extraction.h"
+#include "search/FieldExtractor.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -30,9 +30,10 @@ constexpr std::string_view PLAYER_TAG = "<player";
 constexpr std::string_view GAME_END = "</game";
 constexpr std::string_view CATEGORY_SECTION = "[Category]";
 
-// A whole source as one text, its CR LF pairs read as LF. A missing path or an unreadable file
-// gives an empty text: the merge goes on without that file's data.
-std::string ReadSourceText(const std::string& path) {
+// A whole source as one text, its CR LF pairs read as LF. A missing path or a file that cannot be
+// opened gives an empty text: the merge goes on without that file's data. A file that fails to
+// read part-way gives nothing, as half its data would pass for all of it.
+std::optional<std::string> ReadSourceText(const std::string& path) {
     std::string text;
     InputFile file;
     if (path.empty() || file.Open(path) != InputFile::OpenResult::OK) {
@@ -40,6 +41,9 @@ std::string ReadSourceText(const std::string& path) {
     }
     text.reserve(static_cast<std::size_t>(file.Size()));
     ReadRemainingText(file, text);
+    if (file.HadReadError()) {
+        return std::nullopt;
+    }
     return text;
 }
 
@@ -196,57 +200,6 @@ std::size_t InsertionPoint(std::string_view record, RecordElement element) {
     return tag == NOT_FOUND ? 0 : tag - 1;
 }
 
-// Finds a lower-case key in any case (as a lowercased copy of the text would show it), skipping
-// ahead by the key's length where it can.
-class CaseBlindSearch {
-public:
-    explicit CaseBlindSearch(std::string_view key) : m_key(key) {
-        m_skip.fill(key.size());
-        for (std::size_t i = 0; i + 1 < key.size(); ++i) {
-            m_skip[Byte(key[i])] = key.size() - 1 - i;
-            m_skip[Byte(Upper(key[i]))] = key.size() - 1 - i;
-        }
-    }
-
-    // The start of the last occurrence, or NOT_FOUND.
-    std::size_t FindLast(std::string_view text) const {
-        std::size_t last = NOT_FOUND;
-        for (std::size_t end = m_key.size() - 1; end < text.size(); end += m_skip[Byte(text[end])]) {
-            std::size_t start = end + 1 - m_key.size();
-            std::size_t i = 0;
-            while (i < m_key.size() && Lower(text[start + i]) == m_key[i]) {
-                ++i;
-            }
-            if (i == m_key.size()) {
-                last = start;
-            }
-        }
-        return last;
-    }
-
-private:
-    static unsigned char Byte(char c) { return static_cast<unsigned char>(c); }
-    static char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-    static char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-    std::string_view m_key;
-    std::array<std::size_t, 256> m_skip{};
-};
-
-// The start of `record` that settles every "cloneof=" value, given where the last key starts.
-// Extraction lowercases a copy of whatever it is given, and clone records are long. Each value
-// ends at the first quote, or the first "</", after its key; for every key those lie no later
-// than the first ones after the last key, so nothing past them changes the values.
-std::string_view CloneValuesText(std::string_view record, std::size_t lastKey) {
-    std::size_t valueStart = lastKey + CLONE_KEY.size() + 1;
-    std::size_t quote = record.find('"', valueStart);
-    std::size_t close = record.find("</", valueStart);
-    if (quote == NOT_FOUND || close == NOT_FOUND) {
-        return record;
-    }
-    return record.substr(0, std::max(quote + 1, close + 2));
-}
-
 // Collects small writes into large ones before they reach the sink.
 class BufferedWriter {
 public:
@@ -324,8 +277,11 @@ bool SameFile(const std::string& path, const std::string& other) {
 } // namespace
 
 MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const MergeProgress& progress) {
-    const std::string catver = ReadSourceText(sources.catverPath);
-    const std::string controls = ReadSourceText(sources.controlsPath);
+    const std::optional<std::string> catver = ReadSourceText(sources.catverPath);
+    const std::optional<std::string> controls = ReadSourceText(sources.controlsPath);
+    if (!catver || !controls) {
+        return MergeResult::SOURCE_READ_FAILED;
+    }
 
     InputFile listing;
     if (listing.Open(sources.listingPath) != InputFile::OpenResult::OK) {
@@ -334,8 +290,8 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
     if (progress) {
         listing.SetProgressObserver(progress);
     }
-    const CategoryIndex categories(catver);
-    const ControlsIndex controlsEntries(controls);
+    const CategoryIndex categories(*catver);
+    const ControlsIndex controlsEntries(*controls);
 
     std::string header;
     InputFormat format = DetectInputFormat(listing, header);
@@ -346,9 +302,9 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
     BufferedWriter writer(sink);
     writer.Write(header);
 
-    // A fresh scanner, so its field separator is empty and values are taken as they stand.
-    GameScanner scanner;
-    const CaseBlindSearch cloneKeys(CLONE_KEY);
+    // Values are taken as they stand: no field separator to replace in them.
+    FieldExtractor clones;
+    const std::size_t cloneList = clones.AddColumns(ParseColumnList(CLONE_KEY));
     RecordReader reader;
     std::string record;
     std::string parent;
@@ -360,15 +316,14 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
         std::string_view name = ExtractRomName(record, format, listing.Element());
         std::string_view category = categories.Find(name);
         std::string_view controlsKey = name;
-        std::size_t lastCloneKey = cloneKeys.FindLast(record);
-        if (lastCloneKey != NOT_FOUND &&
-            scanner.ExtractFields(CloneValuesText(record, lastCloneKey), CLONE_KEY, parent)) {
+        clones.SetRecord(record);
+        if (clones.Extract(cloneList, "", parent)) {
             controlsKey = parent;
         }
         ControlsData data;
         std::size_t entry = controlsEntries.Find(controlsKey);
         if (entry != NOT_FOUND) {
-            data = ControlsAt(controls, entry);
+            data = ControlsAt(*controls, entry);
         }
 
         wroteGames = true;
@@ -430,6 +385,8 @@ std::string_view MergeResultMessage(MergeResult result) {
         return "Error opening output file for write!?";
     case MergeResult::LISTING_NOT_READABLE:
         return "Error opening MAME's listxml file for reading!?";
+    case MergeResult::SOURCE_READ_FAILED:
+        return "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left as it was.";
     case MergeResult::WRITE_FAILED:
         return "Error writing the merged file!?\r\nAny earlier file of that name was left as it was.";
     }

@@ -1,10 +1,10 @@
 #include "cli/CliApp.h"
 #include "cli/CliRun.h"
+#include "data/MergeUtility.h"
 
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
-
 
 namespace pellaquin {
 namespace {
@@ -129,7 +129,7 @@ TEST(CliAppTest, Merge) {
     CliRun overSource =
         RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", catver});
     EXPECT_EQ(overSource.status, 1);
-    EXPECT_NE(overSource.err.find("!?"), std::string::npos);
+    EXPECT_EQ(overSource.err, std::string(MergeResultMessage(MergeResult::OUTPUT_IS_A_SOURCE)) + "\n");
     std::string noFolder = (folder.Path() / "none" / "merged.xml").string();
     CliRun unwritable =
         RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", noFolder});

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -266,6 +267,24 @@ TEST_F(NothingLostTest, ReadErrorHalfway) {
     scanner.m_searchCommand = "game";
     EXPECT_FALSE(scanner.WriteMalaList(input, m_target, MalaListSettings{"All"}));
     EXPECT_TRUE(input.HadReadError());
+    ExpectTargetUntouched();
+}
+
+// controls.xml or catver.ini failing to read part-way fails the merge: half its data would pass for all.
+TEST_F(NothingLostTest, DataFileReadErrorHalfway) {
+    std::string other = m_folder.Write("other.txt", std::string(3 << 20, '\n'));
+    for (const char* option : {"--controls", "--catver"}) {
+        SCOPED_TRACE(option);
+        std::vector<std::string> args = MergeArgs(m_target);
+        *(std::find(args.begin(), args.end(), option) + 1) = other;
+        test::FailingReads failing(other, 1 << 20);
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err,
+                  "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left as it was.\n");
+        EXPECT_EQ(test::ReadWholeFile(m_target), OLD);
+    }
+    fs::remove(other);
     ExpectTargetUntouched();
 }
 
