@@ -1,14 +1,12 @@
 #include "app/RegistryStoreFile.h"
 
-#include <csignal>
 #include <filesystem>
 #include <ostream>
 #include <string>
 
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
 
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 namespace pellaquin {
@@ -93,16 +91,10 @@ TEST_F(RegistryStoreFileTest, LineEndingInCarriageReturnReadsTheSameAfterARewrit
 TEST_F(RegistryStoreFileTest, FailedWriteKeepsOldStore) {
     const std::string old = HEADER + SECTION + "\"a\"=\"1\"\n\n";
     m_folder.Write("user.reg", old);
-    rlimit saved{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 200;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    bool written = m_store.WriteValue(KEY, {"a", REG_SZ, std::string(500, 'x') + '\0'});
-    ::setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-    EXPECT_FALSE(written);
+    {
+        test::FileSizeLimit limit(200);
+        EXPECT_FALSE(m_store.WriteValue(KEY, {"a", REG_SZ, std::string(500, 'x') + '\0'}));
+    }
     EXPECT_EQ(ReadWholeFile(StorePath()), old);
     EXPECT_EQ(FileCount(), 1u);
 }

@@ -1,37 +1,15 @@
 #include "app/SettingsLocation.h"
 
-#include <cstdlib>
 #include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/RegistryKey.h"
+#include "support/ScopedConditions.h"
 
 namespace pellaquin {
 namespace {
-
-// Sets (or removes) an environment variable for one test and puts back what was there.
-class ScopedVariable {
-public:
-    ScopedVariable(const char* name, const std::optional<std::string>& value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_saved = old;
-        }
-        Put(value);
-    }
-    ~ScopedVariable() { Put(m_saved); }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-    void Put(const std::optional<std::string>& value) const {
-        value ? ::setenv(m_name, value->c_str(), 1) : ::unsetenv(m_name);
-    }
-
-    const char* m_name;
-    std::optional<std::string> m_saved;
-};
 
 struct LocationCase {
     const char* label;
@@ -44,8 +22,8 @@ class LocationTest : public ::testing::TestWithParam<LocationCase> {};
 
 // The store lives under XDG_CONFIG_HOME when absolute, else under HOME/.config, else nowhere.
 TEST_P(LocationTest, StoreFileFollowsEnvironment) {
-    ScopedVariable configHome("XDG_CONFIG_HOME", GetParam().configHome);
-    ScopedVariable home("HOME", GetParam().home);
+    test::ScopedEnvironment configHome("XDG_CONFIG_HOME", GetParam().configHome);
+    test::ScopedEnvironment home("HOME", GetParam().home);
     EXPECT_EQ(SettingsLocation::ForCurrentUser().StoreFile().string(), GetParam().storeFile);
 }
 

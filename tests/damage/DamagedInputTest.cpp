@@ -1,4 +1,3 @@
-#include "cli/CliApp.h"
 #include "cli/CliRun.h"
 #include "records/GameScanner.h"
 #include "records/InputOpening.h"
@@ -7,6 +6,7 @@
 #include "records/TagVocabulary.h"
 
 #include "damage/DamageSupport.h"
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "app/RegistryStoreFile.h"
-#include "cli/CliApp.h"
 #include "cli/CliRun.h"
 #include "data/MergeUtility.h"
 #include "output/ByteSink.h"
@@ -8,6 +7,7 @@
 
 #include "damage/DamageSupport.h"
 #include "support/FailingReads.h"
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -30,14 +30,6 @@ constexpr std::string_view KEY = "HKEY_CURRENT_USER\\Software\\Pellaquin";
 
 using test::CliRun;
 using test::RunTool;
-
-std::set<std::string> FolderNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
 
 ino_t Inode(const std::string& path) {
     struct stat status {};
@@ -70,7 +62,7 @@ protected:
     // Only the inputs and the untouched target are left in the folder.
     void ExpectTargetUntouched() const {
         EXPECT_EQ(test::ReadWholeFile(m_target), OLD);
-        EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+        EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
     }
 
     test::TemporaryFolder m_folder;
@@ -87,14 +79,14 @@ TEST_F(NothingLostTest, WritersFillATemporaryFileBesideTheTarget) {
                              [&](std::int64_t, std::int64_t) {
                                  targetWholeDuringMerge =
                                      targetWholeDuringMerge && test::ReadWholeFile(m_target) == OLD;
-                                 for (const std::string& name : FolderNames(m_folder.Path())) {
+                                 for (const std::string& name : test::FolderNames(m_folder.Path())) {
                                      seenDuringMerge.insert(name);
                                  }
                              }),
               MergeResult::OK);
     EXPECT_TRUE(targetWholeDuringMerge);
     EXPECT_EQ(seenDuringMerge.size(), 3u);
-    EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+    EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
     EXPECT_TRUE(test::ReadWholeFile(m_target).ends_with("</mame>\n"));
 
     m_folder.Write("target", OLD);
@@ -104,7 +96,7 @@ TEST_F(NothingLostTest, WritersFillATemporaryFileBesideTheTarget) {
     bool targetWholeDuringList = true;
     input.SetProgressObserver([&](std::int64_t, std::int64_t) {
         targetWholeDuringList = targetWholeDuringList && test::ReadWholeFile(m_target) == OLD;
-        for (const std::string& name : FolderNames(m_folder.Path())) {
+        for (const std::string& name : test::FolderNames(m_folder.Path())) {
             seenDuringList.insert(name);
         }
     });
@@ -115,7 +107,7 @@ TEST_F(NothingLostTest, WritersFillATemporaryFileBesideTheTarget) {
     EXPECT_EQ(seenDuringList.size(), 3u);
     EXPECT_EQ(scanner.m_matchCount, 30000);
     EXPECT_NE(test::ReadWholeFile(m_target), OLD);
-    EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+    EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
 }
 
 // The command line's lists and the settings store replace their file by renaming a new one over it:
@@ -128,7 +120,7 @@ TEST_F(NothingLostTest, CompleteWritesReplaceTheFileWhole) {
         CliRun run = RunTool(ListArgs(type, m_target));
         EXPECT_EQ(run.status, 0) << run.err;
         EXPECT_NE(Inode(m_target), before);
-        EXPECT_EQ(FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
+        EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
     }
 
     std::string store = m_folder.Write("user.reg", "Windows Registry Editor Version 5.00\n");
@@ -235,8 +227,8 @@ TEST_F(NothingLostTest, UnwritablePlaces) {
         EXPECT_FALSE(AppendToFile(output, "more\n"));
         EXPECT_EQ(test::ReadWholeFile(output), OLD);
     }
-    EXPECT_EQ(FolderNames(locked), std::set<std::string>{"list.txt"});
-    EXPECT_EQ(FolderNames(open), std::set<std::string>{"list.txt"});
+    EXPECT_EQ(test::FolderNames(locked), std::set<std::string>{"list.txt"});
+    EXPECT_EQ(test::FolderNames(open), std::set<std::string>{"list.txt"});
     std::string store = (locked / "user.reg").string();
     EXPECT_FALSE(RegistryStoreFile(store).WriteValue(KEY, {"v", REG_SZ, std::string("x\0", 2)}));
     EXPECT_FALSE(fs::exists(store));

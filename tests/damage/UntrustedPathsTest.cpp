@@ -1,7 +1,7 @@
-#include "cli/CliApp.h"
 #include "cli/CliRun.h"
 
 #include "damage/DamageSupport.h"
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -26,14 +26,6 @@ constexpr const char* MAME_SCRIPT = "#!/bin/sh\n"
 using test::CliRun;
 using test::RunTool;
 
-std::set<std::string> FolderNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 class UntrustedPathsTest : public ::testing::Test {
 protected:
     UntrustedPathsTest() : m_odd(m_folder.Path() / ODD_NAME) {
@@ -52,7 +44,7 @@ protected:
                 EXPECT_FALSE(fs::exists(folder / made)) << (folder / made);
             }
         }
-        EXPECT_EQ(FolderNames(m_folder.Path()), std::set<std::string>{ODD_NAME});
+        EXPECT_EQ(test::FolderNames(m_folder.Path()), std::set<std::string>{ODD_NAME});
     }
 
     test::TemporaryFolder m_folder;

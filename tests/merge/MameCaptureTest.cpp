@@ -2,17 +2,16 @@
 #include "records/GameScanner.h"
 #include "search/WizardCommand.h"
 
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <set>
 
-#include <sys/fsuid.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -35,61 +34,6 @@ std::string WriteProgram(const fs::path& folder, const std::string& name, std::s
     return path;
 }
 
-std::set<std::string> FolderNames(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
-// Sets an environment variable for the life of the object and then puts back what was there.
-class ScopedEnvironment {
-public:
-    ScopedEnvironment(const char* name, const std::optional<std::string>& value) : m_name(name) {
-        if (const char* old = std::getenv(name)) {
-            m_old = old;
-        }
-        Set(value);
-    }
-    ~ScopedEnvironment() { Set(m_old); }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-    void Set(const std::optional<std::string>& value) {
-        if (value) {
-            ::setenv(m_name.c_str(), value->c_str(), 1);
-        } else {
-            ::unsetenv(m_name.c_str());
-        }
-    }
-    std::string m_name;
-    std::optional<std::string> m_old;
-};
-
-// File access as an ordinary user: root may write anywhere, so while this lives it checks files as
-// "nobody" would. Folders the test wants written must be open to everyone.
-class OrdinaryFileAccess {
-public:
-    OrdinaryFileAccess() : m_root(::geteuid() == 0) {
-        if (m_root) {
-            ::setfsuid(NOBODY);
-        }
-    }
-    ~OrdinaryFileAccess() {
-        if (m_root) {
-            ::setfsuid(0);
-        }
-    }
-    OrdinaryFileAccess(const OrdinaryFileAccess&) = delete;
-    OrdinaryFileAccess& operator=(const OrdinaryFileAccess&) = delete;
-
-private:
-    static constexpr uid_t NOBODY = 65534;
-    bool m_root;
-};
-
 // A program chosen in a folder we may write: its listing is captured there from its standard
 // output, with "-listxml" as its only argument and its own folder as its working directory.
 TEST(MameCaptureTest, CapturesBesideTheProgram) {
@@ -106,7 +50,7 @@ TEST(MameCaptureTest, CapturesBesideTheProgram) {
                                                 fs::canonical(folder.Path()).string() + "\n");
     EXPECT_EQ(fs::current_path(), ourFolder);
     EXPECT_EQ(CaptureMessage(outcome), "");
-    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
+    EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
 }
 
 // Blanks, quotes and shell syntax in the folder and program names reach the system untouched:
@@ -122,8 +66,8 @@ TEST(MameCaptureTest, PathsAreNeverInterpreted) {
     EXPECT_EQ(outcome.listingPath, (odd / "listxml.xml").string());
     EXPECT_NE(test::ReadWholeFile(*outcome.listingPath).find("folder:" + fs::canonical(odd).string() + "\n"),
               std::string::npos);
-    EXPECT_EQ(FolderNames(odd), (std::set<std::string>{"listxml.xml", "mame 64; $(touch name).exe"}));
-    EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{odd.filename().string()}));
+    EXPECT_EQ(test::FolderNames(odd), (std::set<std::string>{"listxml.xml", "mame 64; $(touch name).exe"}));
+    EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{odd.filename().string()}));
 }
 
 // A program that fails, is killed or prints nothing leaves the earlier listing and no temporary
@@ -147,7 +91,7 @@ TEST(MameCaptureTest, FailuresKeepTheEarlierListing) {
         EXPECT_FALSE(outcome.listingPath.has_value());
         EXPECT_NE(CaptureMessage(outcome).find(failure.message), std::string::npos) << CaptureMessage(outcome);
         EXPECT_EQ(test::ReadWholeFile((folder.Path() / "listxml.xml").string()), "earlier listing");
-        EXPECT_EQ(FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
+        EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
     }
 }
 
@@ -191,11 +135,11 @@ TEST(MameCaptureTest, UnwritableFolderFallsBackToDataFolder) {
     std::string program = WriteProgram(games, "mame", LISTING_SCRIPT);
     fs::permissions(games, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
-    ScopedEnvironment homeVariable("HOME", home.string());
+    test::ScopedEnvironment homeVariable("HOME", home.string());
 
     {
-        ScopedEnvironment dataHome("XDG_DATA_HOME", data.string());
-        OrdinaryFileAccess ordinary;
+        test::ScopedEnvironment dataHome("XDG_DATA_HOME", data.string());
+        test::OrdinaryFileAccess ordinary;
         CaptureOutcome outcome = CaptureListing(program);
         ASSERT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE) << CaptureMessage(outcome);
         std::string expected = (data / "pellaquin" / "listxml.xml").string();
@@ -204,20 +148,20 @@ TEST(MameCaptureTest, UnwritableFolderFallsBackToDataFolder) {
         EXPECT_NE(test::ReadWholeFile(expected).find("arguments:1 -listxml\n"), std::string::npos);
     }
     {
-        ScopedEnvironment dataHome("XDG_DATA_HOME", std::nullopt);
-        OrdinaryFileAccess ordinary;
+        test::ScopedEnvironment dataHome("XDG_DATA_HOME", std::nullopt);
+        test::OrdinaryFileAccess ordinary;
         CaptureOutcome outcome = CaptureListing(program);
         EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE);
         EXPECT_EQ(outcome.listingPath, (home / ".local" / "share" / "pellaquin" / "listxml.xml").string());
     }
     {
-        ScopedEnvironment dataHome("XDG_DATA_HOME", (games / "data").string());
-        OrdinaryFileAccess ordinary;
+        test::ScopedEnvironment dataHome("XDG_DATA_HOME", (games / "data").string());
+        test::OrdinaryFileAccess ordinary;
         CaptureOutcome outcome = CaptureListing(program);
         EXPECT_EQ(outcome.result, CaptureResult::CANNOT_WRITE);
         EXPECT_FALSE(outcome.listingPath.has_value());
     }
-    EXPECT_EQ(FolderNames(games), (std::set<std::string>{"mame"}));
+    EXPECT_EQ(test::FolderNames(games), (std::set<std::string>{"mame"}));
 }
 
 // The real MAME, where it is installed, gives up a listing (about 8 seconds).
@@ -229,8 +173,8 @@ TEST(MameCaptureTest, RealMame) {
     test::TemporaryFolder folder;
     fs::permissions(folder.Path(), fs::perms::all);
     // Its own folder is not ours to write, as for any ordinary user.
-    ScopedEnvironment dataHome("XDG_DATA_HOME", folder.Path().string());
-    OrdinaryFileAccess ordinary;
+    test::ScopedEnvironment dataHome("XDG_DATA_HOME", folder.Path().string());
+    test::OrdinaryFileAccess ordinary;
     CaptureOutcome outcome = CaptureListing(mame);
     ASSERT_TRUE(outcome.listingPath.has_value()) << CaptureMessage(outcome);
     EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE);

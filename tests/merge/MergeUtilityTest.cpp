@@ -61,14 +61,6 @@ protected:
 
     std::string OutputPath() const { return (m_folder.Path() / "merged.xml").string(); }
 
-    std::set<std::string> FolderNames() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path())) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
-
     test::TemporaryFolder m_folder;
 };
 
@@ -258,7 +250,8 @@ TEST_F(MergeTest, OutputNamingASourceIsRefused) {
     sources.catverPath = (m_folder.Path() / "missing.ini").string();
     EXPECT_EQ(MergeDataFiles(sources, sources.catverPath), MergeResult::OUTPUT_IS_A_SOURCE);
     EXPECT_FALSE(std::filesystem::exists(sources.catverPath));
-    EXPECT_EQ(FolderNames(), (std::set<std::string>{"catver.ini", "controls.xml", "link.xml", "listxml.xml"}));
+    EXPECT_EQ(test::FolderNames(m_folder.Path()),
+              (std::set<std::string>{"catver.ini", "controls.xml", "link.xml", "listxml.xml"}));
 }
 
 // Only a finished merge replaces the target: the temporary file is gone after success and after
@@ -269,7 +262,7 @@ TEST_F(MergeTest, TargetReplacedOnlyWhenFinished) {
     m_folder.Write("merged.xml", "earlier merge");
     ASSERT_EQ(MergeDataFiles(sources, OutputPath()), MergeResult::OK);
     EXPECT_EQ(test::ReadWholeFile(OutputPath()).substr(0, 22), "<?xml version=\"1.0\"?>\n");
-    EXPECT_EQ(FolderNames(), (std::set<std::string>{"controls.xml", "listxml.xml", "merged.xml"}));
+    EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"controls.xml", "listxml.xml", "merged.xml"}));
 
     m_folder.Write("merged.xml", "earlier merge");
     sources.listingPath = (m_folder.Path() / "no-listing.xml").string();
@@ -277,7 +270,7 @@ TEST_F(MergeTest, TargetReplacedOnlyWhenFinished) {
     sources.listingPath = m_folder.Path().string();
     EXPECT_EQ(MergeDataFiles(sources, OutputPath()), MergeResult::LISTING_NOT_READABLE);
     EXPECT_EQ(test::ReadWholeFile(OutputPath()), "earlier merge");
-    EXPECT_EQ(FolderNames(), (std::set<std::string>{"controls.xml", "listxml.xml", "merged.xml"}));
+    EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"controls.xml", "listxml.xml", "merged.xml"}));
     EXPECT_EQ(MergeResultMessage(MergeResult::LISTING_NOT_READABLE), "Error opening MAME's listxml file for reading!?");
 }
 

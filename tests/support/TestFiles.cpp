@@ -37,4 +37,12 @@ std::string ReadWholeFile(const std::string& path) {
     return bytes.str();
 }
 
+std::set<std::string> FolderNames(const std::filesystem::path& folder) {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 } // namespace pellaquin::test

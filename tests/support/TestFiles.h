@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,8 @@ private:
 
 // The whole content of a file, or an empty text when it cannot be read.
 std::string ReadWholeFile(const std::string& path);
+
+// The names of the entries of `folder`.
+std::set<std::string> FolderNames(const std::filesystem::path& folder);
 
 } // namespace pellaquin::test
