@@ -71,7 +71,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     std::string listxmlPath, controlsPath, catverPath, mergedPath, mamePath;
     CLI::App* mergeCommand = app.add_subcommand("merge", "Merge MAME's listing, controls.xml and catver.ini");
-    mergeCommand->add_option("--listxml", listxmlPath, "MAME's -listxml output (classic <game> tags)")->required();
+    mergeCommand->add_option("--listxml", listxmlPath, "MAME's -listxml output")->required();
     mergeCommand->add_option("--controls", controlsPath, "controls.xml")->required();
     mergeCommand->add_option("--catver", catverPath, "catver.ini")->required();
     mergeCommand->add_option("--output", mergedPath, "Merged file, replaced once the merge has finished")->required();

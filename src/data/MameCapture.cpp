@@ -94,7 +94,7 @@ CaptureOutcome CaptureListing(const std::string& chosenPath) {
     } else if (received == 0) {
         outcome.result = CaptureResult::EMPTY_LISTING;
     } else if (!listing->Commit()) {
-        outcome.result = CaptureResult::CANNOT_WRITE;
+        outcome.result = CaptureResult::WRITE_FAILED;
     } else {
         outcome.result = elsewhere ? CaptureResult::CAPTURED_ELSEWHERE : CaptureResult::CAPTURED;
         outcome.listingPath = listingPath;
@@ -121,6 +121,8 @@ std::string CaptureMessage(const CaptureOutcome& outcome) {
                " before giving up its xml listing!?\r\nYour listing path is unchanged.";
     case CaptureResult::EMPTY_LISTING:
         return "MAME gave up an empty xml listing!?\r\nYour listing path is unchanged.";
+    case CaptureResult::WRITE_FAILED:
+        return "Error writing MAME's xml listing!?\r\nYour listing path is unchanged.";
     }
     return {};
 }

@@ -21,6 +21,7 @@ enum class CaptureResult {
     CANNOT_START,
     MAME_FAILED, // exited with a failure status or was killed
     EMPTY_LISTING,
+    WRITE_FAILED, // the listing could not be written whole, as on a full disk
 };
 
 struct CaptureOutcome {

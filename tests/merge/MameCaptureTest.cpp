@@ -93,6 +93,20 @@ TEST(MameCaptureTest, FailuresKeepTheEarlierListing) {
         EXPECT_EQ(test::ReadWholeFile((folder.Path() / "listxml.xml").string()), "earlier listing");
         EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
     }
+
+    // A disk that fills up while the listing is written.
+    std::string program =
+        WriteProgram(folder.Path(), "mame", "#!/bin/sh\necho '<mame>'\nhead -c 200000 /dev/zero | tr '\\0' x\n");
+    CaptureOutcome outcome;
+    {
+        test::FileSizeLimit limit(64 * 1024);
+        outcome = CaptureListing(program);
+    }
+    EXPECT_EQ(outcome.result, CaptureResult::WRITE_FAILED);
+    EXPECT_FALSE(outcome.listingPath.has_value());
+    EXPECT_EQ(CaptureMessage(outcome), "Error writing MAME's xml listing!?\r\nYour listing path is unchanged.");
+    EXPECT_EQ(test::ReadWholeFile((folder.Path() / "listxml.xml").string()), "earlier listing");
+    EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
 }
 
 // A ".exe" path that cannot be run is reported with its path; a chosen file that is not a program
