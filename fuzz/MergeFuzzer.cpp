@@ -7,8 +7,8 @@
 #include "data/MergeUtility.h"
 #include "output/ByteSink.h"
 #include "records/InputFile.h"
+#include "records/InputFormat.h"
 #include "records/RecordReader.h"
-#include "records/TagVocabulary.h"
 
 #include <array>
 #include <cstdint>

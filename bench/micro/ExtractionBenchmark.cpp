@@ -1,7 +1,7 @@
 #include "micro/BenchmarkData.h"
 
 #include "records/GameScanner.h"
-#include "records/TagVocabulary.h"
+#include "records/InputFormat.h"
 #include "search/Extraction.h"
 #include "search/FieldExtractor.h"
 

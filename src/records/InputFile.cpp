@@ -12,7 +12,6 @@ namespace pellaquin {
 
 namespace {
 
-constexpr std::size_t BUFFER_SIZE = 1 << 20;
 // A piece of 199 kept bytes may be followed by a CR LF pair that must be seen whole.
 constexpr std::size_t LOOKAHEAD = InputFile::MAX_PIECE + 2;
 

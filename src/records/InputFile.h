@@ -17,6 +17,8 @@ class InputFile {
 public:
     // The longest piece one read returns, as a 200-byte line buffer would.
     static constexpr std::size_t MAX_PIECE = 199;
+    // How much is read from the disk at once.
+    static constexpr std::size_t BUFFER_SIZE = 1 << 20;
 
     enum class OpenResult { OK, CANNOT_READ };
 
