@@ -7,8 +7,8 @@
 #include "search/Extraction.h"
 #include "search/FieldExtractor.h"
 
+#include <array>
 #include <memory>
-#include <vector>
 
 namespace pellaquin {
 
@@ -42,15 +42,13 @@ enum EntryKey {
 
 class MalaEntryBuilder {
 public:
-    MalaEntryBuilder(const GameScanner& scanner, const InputFile& input) : m_scanner(scanner), m_input(input) {}
+    // Made once the scan has begun, when detection has settled the input's format and element.
+    MalaEntryBuilder(const GameScanner& scanner, const InputFile& input)
+        : m_scanner(scanner), m_format(input.Format()), m_element(input.Element()) {
+        ParseKeys();
+    }
 
     const std::string& Build(std::string_view record) {
-        // Detection settles the format and element only once the scan has begun, and with them the keys.
-        if (m_format != m_input.Format() || m_element != m_input.Element() || m_keys.empty()) {
-            m_format = m_input.Format();
-            m_element = m_input.Element();
-            ParseKeys();
-        }
         m_extractor.SetRecord(record);
         m_entry.clear();
         m_entry.push_back(mala::LIST_START);
@@ -111,10 +109,8 @@ private:
             "emulation=",
             "graphic=",
         };
-        m_extractor = FieldExtractor();
-        m_keys.clear();
-        for (std::string_view key : keys) {
-            m_keys.push_back(m_extractor.AddColumns(ParseColumnList(key)));
+        for (int key = 0; key < ENTRY_KEY_COUNT; ++key) {
+            m_keys[key] = m_extractor.AddColumns(ParseColumnList(keys[key]));
         }
     }
 
@@ -124,10 +120,9 @@ private:
     }
 
     const GameScanner& m_scanner;
-    const InputFile& m_input;
-    InputFormat m_format = FORMAT_UNKNOWN;
-    RecordElement m_element = RecordElement::GAME;
-    std::vector<std::size_t> m_keys;
+    InputFormat m_format;
+    RecordElement m_element;
+    std::array<std::size_t, ENTRY_KEY_COUNT> m_keys{};
     FieldExtractor m_extractor;
     std::string m_entry;
     std::string m_field;

@@ -18,8 +18,8 @@ public:
     static constexpr int POSITION_COUNT = 200;
 
     // Reads forward to the next game record: from the piece holding `startTag` through the piece
-    // holding "</game>". True for a complete record; false at the end of the file, with whatever
-    // partial record was read left in `record`.
+    // holding the record's end tag ("</game>", or "</machine>" in a listing of machines). True for a complete record;
+    // false at the end of the file, with whatever partial record was read left in `record`.
     bool ReadGameRecord(InputFile& input, std::string& record, std::string_view startTag);
 
     // The same result read piece by piece, as the rule above is worded. ReadGameRecord finds the tags

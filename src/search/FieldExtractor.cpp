@@ -99,9 +99,7 @@ bool FieldExtractor::Extract(std::size_t list, std::string_view separator, std::
             std::size_t next = AppendValueAt(m_record, m_lowered, found + column.lengthWithoutClose, part);
             found = m_keys.FirstFrom(column.keyWithoutClose, next);
         }
-        if (!separator.empty() && part.find(separator) != NOT_FOUND) {
-            ReplaceAll(part, separator, "_");
-        }
+        ReplaceAll(part, separator, "_");
         StripTrailing(part, " &");
         if (column.separatorAfter) {
             part.append(separator);
