@@ -87,8 +87,11 @@ TEST_F(MachineListingTest, ColumnsAndEntriesFindValues) {
     auto text = [](std::string_view value) {
         return std::string{'\x06', static_cast<char>(value.size())} + std::string(value);
     };
-    std::size_t buttons = bytes.find(text("Taito Corporation Japan") + text("")) + 25 + 2;
-    EXPECT_EQ(bytes.substr(buttons, 2), std::string("\x02\x03", 2));
+    // The buttons, tagged as a byte, follow the manufacturer and the (empty) category.
+    const std::string before = text("Taito Corporation Japan") + text("");
+    std::size_t found = bytes.find(before);
+    ASSERT_NE(found, std::string::npos);
+    EXPECT_EQ(bytes.substr(found + before.size(), 2), std::string("\x02\x03", 2));
     EXPECT_NE(bytes.find(text("2P") + text("joy & joy")), std::string::npos);
 }
 
