@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/RegistryKey.h"
+#include "app/StoredSettingNames.h"
 #include "ui/CMameBrowser.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/ModalSeam.h"
@@ -14,8 +15,8 @@ void RunStartUp(std::string& inputXmlPath) {
     mainWindow.m_firstRun = false;
 
     // The settings key exists once "Set" has been pressed; until then every start is a first run.
-    if (settings.Open("Software\\Pellaquin", HKEY_CURRENT_USER, KEY_QUERY_VALUE | KEY_SET_VALUE)) {
-        inputXmlPath = settings.Value("inputXMLFile").Text();
+    if (settings.Open(SETTINGS_KEY, HKEY_CURRENT_USER, KEY_QUERY_VALUE | KEY_SET_VALUE)) {
+        inputXmlPath = settings.Value(INPUT_VALUE).Text();
         settings.Close();
         mainWindow.m_inputPath = inputXmlPath;
     } else {

@@ -111,9 +111,6 @@ public:
     void SearchDescription();
     void ShowGameRecord(const std::string& record);
 
-    // The scanner that runs the writers; its result text and match count are the last run's.
-    const GameScanner& Scanner() const { return m_scanner; }
-
 protected:
     void reject() override;
 
@@ -130,7 +127,7 @@ private:
     void UpdateBrowseButtons();
     int SelectedIndex(const QComboBox& box) const;
     QAbstractButton* Button(int id) const;
-    bool RunMalaList();
+    void RunMalaList();
     // Says so when the last scan ended at a read error of the input file; true when it did.
     bool ReportReadError();
 

@@ -112,7 +112,7 @@ void CPellaquinDlg::RunSearch() {
     }
 }
 
-bool CPellaquinDlg::RunMalaList() {
+void CPellaquinDlg::RunMalaList() {
     std::string path;
     {
         CProgressDlg progress;
@@ -123,16 +123,16 @@ bool CPellaquinDlg::RunMalaList() {
     }
     // Without a file there is no MaLa list to write, and the run ends here.
     if (path.empty()) {
-        return false;
+        return;
     }
     CProgressDlg progress;
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
-    bool written = m_scanner.WriteMalaList(m_inputFile, path, m_malaSettings);
+    // A file that cannot be written is left as it was, and nothing is said.
+    m_scanner.WriteMalaList(m_inputFile, path, m_malaSettings);
     m_window->setChecked(false);
     m_file->setChecked(true);
     ReportReadError();
-    return written;
 }
 
 bool CPellaquinDlg::ReportReadError() {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/RegistryKey.h"
+#include "app/StoredSettingNames.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/FileDialogSeam.h"
@@ -24,12 +25,6 @@
 namespace pellaquin {
 
 namespace {
-
-constexpr std::string_view SETTINGS_KEY = "Software\\Pellaquin";
-constexpr std::string_view INPUT_VALUE = "inputXMLFile";
-constexpr std::string_view LISTING_VALUE = "listXMLFile";
-constexpr std::string_view CATVER_VALUE = "catverFile";
-constexpr std::string_view CONTROLS_VALUE = "controlsFile";
 
 constexpr char CONTROLS_DOWNLOAD_PAGE[] = "http://controls.arcadecontrols.com/";
 constexpr char CATVER_DOWNLOAD_PAGE[] = "https://www.progettosnaps.net/catver/";
