@@ -11,8 +11,16 @@ namespace pellaquin {
 // True for space, tab, LF, VT, FF and CR.
 bool IsWhiteSpace(char c);
 
+// The byte lowered if it is one of A to Z, else the byte itself.
+constexpr char LowerAsciiByte(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
 // Lowers A to Z in place; every other byte stays.
 void LowerAscii(std::string& text);
+
+// Makes `lowered` a copy of `text` with A to Z lowered, reusing its storage.
+void LowerAsciiCopy(std::string_view text, std::string& lowered);
 
 // Removes every `c` from `text`.
 void RemoveChar(std::string& text, char c);

@@ -76,14 +76,7 @@ std::size_t FieldExtractor::AddColumns(const std::vector<ParsedColumn>& columns)
 
 void FieldExtractor::SetRecord(std::string_view record) {
     m_record = record;
-    m_lowered.resize(record.size());
-    // A plain loop over plain pointers, which the compiler turns into vector instructions.
-    const char* __restrict in = record.data();
-    char* __restrict out = m_lowered.data();
-    for (std::size_t i = 0; i < record.size(); ++i) {
-        char c = in[i];
-        out[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    }
+    LowerAsciiCopy(record, m_lowered);
     m_keys.Scan(m_lowered);
 }
 

@@ -1,5 +1,7 @@
 #include "search/PreparedText.h"
 
+#include "records/ByteText.h"
+
 #include <array>
 #include <cstdint>
 #include <cstring>
@@ -12,14 +14,10 @@ namespace pellaquin {
 
 namespace {
 
-char LowerByte(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Appends the prepared form of `text` at `out`; returns the end of what was written.
 char* PrepareBytes(const char* in, const char* end, char* out) {
     for (; in < end; ++in) {
-        *out = LowerByte(*in);
+        *out = LowerAsciiByte(*in);
         out += *in != '"' ? 1 : 0;
     }
     return out;
