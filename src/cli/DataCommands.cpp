@@ -1,5 +1,6 @@
 #include "cli/DataCommands.h"
 
+#include "cli/ListCommand.h"
 #include "data/MameCapture.h"
 
 #include <ostream>
@@ -13,7 +14,7 @@ int RunMergeCommand(const MergeSources& sources, const std::string& outputPath, 
     }
     err << MergeResultMessage(result) << '\n';
     if (result == MergeResult::OUTPUT_NOT_WRITABLE || result == MergeResult::WRITE_FAILED) {
-        err << "Cannot write the output file " << outputPath << '\n';
+        ReportUnwritableOutput(outputPath, err);
     }
     return 1;
 }

@@ -64,13 +64,17 @@ bool WriteResult(const ListOptions& options, std::string_view bytes, std::ostrea
     }
     ReplacingFileSink file(options.outputPath);
     if (!file.Open() || !file.Write(bytes) || !file.Commit()) {
-        err << "Cannot write the output file " << options.outputPath << '\n';
+        ReportUnwritableOutput(options.outputPath, err);
         return false;
     }
     return true;
 }
 
 } // namespace
+
+void ReportUnwritableOutput(const std::string& path, std::ostream& err) {
+    err << "Cannot write the output file " << path << '\n';
+}
 
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err) {
     auto type = OUTPUT_TYPES.find(options.type);
@@ -92,7 +96,7 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
 
     if (type->second == OutputType::MALA &&
         !scanner.WriteMalaList(input, options.outputPath, MalaListSettings{options.title}) && !input.HadReadError()) {
-        err << "Cannot write the output file " << options.outputPath << '\n';
+        ReportUnwritableOutput(options.outputPath, err);
         return 1;
     }
     WriteResultList(scanner, input, type->second, options.batchTemplate);

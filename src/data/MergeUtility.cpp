@@ -241,18 +241,13 @@ private:
 // The closing line follows the last game. A listing without games is all header, and its own
 // "</mame>" line, when it has one, already closes the file.
 void WriteListEnd(BufferedWriter& writer, std::string_view header, bool wroteGames) {
-    if (!wroteGames) {
-        std::string_view trimmed = TrimWhiteSpace(header);
-        std::size_t lastLine = trimmed.rfind('\n');
-        if (trimmed.substr(lastLine == NOT_FOUND ? 0 : lastLine + 1) == LIST_END_LINE) {
-            if (!writer.EndsLine()) {
-                writer.Write("\n");
-            }
-            return;
-        }
-    }
     if (!writer.EndsLine()) {
         writer.Write("\n");
+    }
+    std::string_view trimmed = TrimWhiteSpace(header);
+    std::size_t lastLine = trimmed.rfind('\n');
+    if (!wroteGames && trimmed.substr(lastLine == NOT_FOUND ? 0 : lastLine + 1) == LIST_END_LINE) {
+        return;
     }
     writer.Write(LIST_END_LINE);
     writer.Write("\n");
