@@ -2,8 +2,8 @@
 
 #include "output/ByteSink.h"
 #include "platform/ProcessStart.h"
+#include "platform/UserFolder.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -17,20 +17,6 @@ namespace {
 
 constexpr std::string_view PROGRAM_MARKER = ".exe";
 constexpr const char* LISTING_ARGUMENT = "-listxml";
-
-// Where a listing goes when MAME's own folder cannot take it; empty when there is no home to use.
-std::filesystem::path DataFolder() {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    // A relative XDG_DATA_HOME is not valid and is passed over, as other programs do.
-    if (dataHome != nullptr && dataHome[0] == '/') {
-        return std::filesystem::path(dataHome) / "pellaquin";
-    }
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || home[0] == '\0') {
-        return {};
-    }
-    return std::filesystem::path(home) / ".local" / "share" / "pellaquin";
-}
 
 // A sink for the listing at `path`, or null when its folder cannot take the temporary file.
 std::unique_ptr<ReplacingFileSink> OpenListing(const std::string& path) {
@@ -65,7 +51,8 @@ CaptureOutcome CaptureListing(const std::string& chosenPath) {
     std::unique_ptr<ReplacingFileSink> listing = OpenListing(listingPath);
     bool elsewhere = false;
     if (!listing) {
-        std::filesystem::path dataFolder = DataFolder();
+        // Where a listing goes when MAME's own folder cannot take it; empty when there is no home to use.
+        std::filesystem::path dataFolder = UserFolder("XDG_DATA_HOME", ".local/share");
         if (!dataFolder.empty()) {
             // A folder that cannot be made shows as the listing failing to open in it.
             std::error_code ignored;
