@@ -7,7 +7,6 @@
 #include "records/InputFile.h"
 #include "records/InputOpening.h"
 #include "records/RecordReader.h"
-#include "records/TagVocabulary.h"
 #include "search/Extraction.h"
 
 #include <algorithm>
@@ -37,7 +36,7 @@ bool OpenFirstGame(const std::string& path, FirstGame& game) {
     }
     RecordReader reader;
     std::string record;
-    reader.ReadGameRecord(input, record, TagVocabulary::GameStartTag(input.Format(), input.Element()));
+    reader.ReadGameRecord(input, record, input.GameStartTag());
     game.name = ExtractRomName(record, input.Format(), input.Element());
     game.description = ExtractDescription(record, input.Format());
     return true;

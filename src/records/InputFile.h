@@ -1,6 +1,7 @@
 #pragma once
 
 #include "records/InputFormat.h"
+#include "records/TagVocabulary.h"
 
 #include <cstdint>
 #include <functional>
@@ -73,6 +74,8 @@ public:
     // The element the records are, settled with the format.
     RecordElement Element() const { return m_element; }
     void SetElement(RecordElement element) { m_element = element; }
+    // The tag its records start with, by the settled format and element.
+    std::string_view GameStartTag() const { return TagVocabulary::GameStartTag(m_format, m_element); }
 
 private:
     // Makes at least `wanted` bytes available after the cursor, unless the file ends first.

@@ -1,7 +1,5 @@
 #include "records/ScanCycle.h"
 
-#include "records/TagVocabulary.h"
-
 namespace pellaquin {
 
 bool ScanCycle::Start(std::string& header) {
@@ -14,7 +12,7 @@ bool ScanCycle::Next(std::string& record) {
         record.clear();
         return false;
     }
-    m_reader.ReadGameRecord(m_input, record, TagVocabulary::GameStartTag(m_input.Format(), m_input.Element()));
+    m_reader.ReadGameRecord(m_input, record, m_input.GameStartTag());
     return !record.empty();
 }
 

@@ -49,8 +49,7 @@ void CPellaquinDlg::ShowNextGame() {
     if (index < LAST_INDEX) {
         ++index;
         // At the end of the file the view keeps its game, though the index has moved on.
-        if (m_browseReader.ReadGameRecord(m_inputFile, m_currentRecord,
-                                          TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()))) {
+        if (m_browseReader.ReadGameRecord(m_inputFile, m_currentRecord, m_inputFile.GameStartTag())) {
             ShowGameRecord(m_currentRecord);
             m_browseReader.m_positions[index] = m_browseReader.m_lastStartPosition;
         }
@@ -64,8 +63,7 @@ void CPellaquinDlg::ShowPreviousGame() {
         return;
     }
     --index;
-    if (m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord,
-                                        TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()))) {
+    if (m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord, m_inputFile.GameStartTag())) {
         ShowGameRecord(m_currentRecord);
         m_browseReader.m_positions[index] = m_browseReader.m_lastStartPosition;
     }
@@ -76,8 +74,7 @@ void CPellaquinDlg::ShowInputFileView() {
     if (!m_inputOpen) {
         return;
     }
-    m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord,
-                                    TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element()));
+    m_browseReader.RereadGameRecord(m_inputFile, m_currentRecord, m_inputFile.GameStartTag());
     ShowGameRecord(m_currentRecord);
     m_viewLabel->setText(ToQString("Example ROM description:  You can search on anything listed in here."));
     UpdateBrowseButtons();
@@ -102,7 +99,7 @@ void CPellaquinDlg::SearchDescription() {
     }
     m_descriptionSearchText = text;
     std::string key = std::string(TagVocabulary::DescriptionTag(m_inputFile.Format())) + text;
-    std::string_view startTag = TagVocabulary::GameStartTag(m_inputFile.Format(), m_inputFile.Element());
+    std::string_view startTag = m_inputFile.GameStartTag();
 
     // Games are read whole, so the game that holds the description is the one remembered, and
     // "Prev" or "Input file" show that same game again.

@@ -167,7 +167,7 @@ int CountWithReferenceReader(const std::string& path, std::string_view command) 
     std::string record;
     int count = 0;
     for (;;) {
-        reader.ReadGameRecordPieceByPiece(input, record, TagVocabulary::GameStartTag(input.Format(), input.Element()));
+        reader.ReadGameRecordPieceByPiece(input, record, input.GameStartTag());
         if (record.empty()) {
             return count;
         }
