@@ -1,6 +1,5 @@
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,6 +17,7 @@
 #include "DialogScript.h"
 #include "platform/FileDialogSeam.h"
 #include "support/FailingReads.h"
+#include "support/TestFiles.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CPellaquinDlg.h"
@@ -31,16 +31,8 @@ namespace {
 
 using Dlg = CPellaquinDlg;
 
-std::string DataPath(const char* name) {
-    return std::string(PELLAQUIN_TEST_DATA_DIR) + "/" + name;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using test::DataPath;
+using test::ReadWholeFile;
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -268,7 +260,7 @@ private slots:
             QCOMPARE(dialogs.Requests()[0].title, std::string("Save file as..."));
             QCOMPARE(dialogs.Requests()[0].defaultExtension, std::string("txt"));
         }
-        QCOMPARE(ReadFile(saved), std::string("puckman\npacman\npuckman\r\npacman\r\n"));
+        QCOMPARE(ReadWholeFile(saved), std::string("puckman\npacman\npuckman\r\npacman\r\n"));
         QCOMPARE(Label(*window), QString("Found:2 matches"));
 
         // Neither box: the results are kept, and "Search Results" shows them unconverted.
@@ -287,7 +279,7 @@ private slots:
         std::string saved = m_folder->filePath("atomic.txt").toStdString();
         ScriptedFileDialogs dialogs({saved});
         Go(*window, "name=cocktail", false, true);
-        QCOMPARE(ReadFile(saved), std::string("puckman\npacman\n"));
+        QCOMPARE(ReadWholeFile(saved), std::string("puckman\npacman\n"));
         QCOMPARE(dialogs.Requests()[0].filters[0].description, std::string("Atomic FE game list files (*.txt)"));
     }
 
@@ -467,7 +459,7 @@ private slots:
             Go(*window, "!cloneof", true, false);
             QCOMPARE(dialogs.Requests()[0].defaultExtension, std::string("mlg"));
         }
-        QCOMPARE(ReadFile(path).substr(0, 7), std::string("\x01\x06\x04Mine", 7));
+        QCOMPARE(ReadWholeFile(path).substr(0, 7), std::string("\x01\x06\x04Mine", 7));
         QVERIFY(!Ticked(*window, Dlg::ID_WINDOW) && Ticked(*window, Dlg::ID_FILE));
         QCOMPARE(View(*window), viewBefore);
         // A cancelled save dialog writes nothing and ends the run.
@@ -513,7 +505,7 @@ private slots:
             }
             ScriptedFileDialogs malaDialogs({mala});
             QCOMPARE(Go(*window, "game", false, true).texts, std::vector<QString>{readError});
-            QCOMPARE(ReadFile(mala), std::string("previous"));
+            QCOMPARE(ReadWholeFile(mala), std::string("previous"));
         }
         test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
         QVERIFY(Go(*window, "game", true, false).texts.empty());
