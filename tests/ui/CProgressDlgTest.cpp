@@ -132,12 +132,13 @@ private slots:
             progress.Start(true, 1000, "Merging data, hang on...", "");
             QVERIFY(!mainWindow.isEnabled());
             QVERIFY(hidden.isEnabled());
+            progress.ShowProgress(50, 100);
+            // Input the platform held back during the job arrives once the job is over.
             QPointF centre = QRectF(go->rect()).center();
             for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
                 QCoreApplication::postEvent(go, new QMouseEvent(type, centre, go->mapToGlobal(centre), Qt::LeftButton,
                                                                 Qt::LeftButton, Qt::NoModifier));
             }
-            progress.ShowProgress(50, 100);
         }
         QCoreApplication::processEvents();
         QCOMPARE(clicks, 0);
