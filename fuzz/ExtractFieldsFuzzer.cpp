@@ -4,7 +4,7 @@
 
 #include "FuzzSupport.h"
 
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "search/FieldExtractor.h"
 #include "search/KeyOccurrences.h"
 

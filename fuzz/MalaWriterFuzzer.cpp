@@ -7,7 +7,7 @@
 #include "output/ByteSink.h"
 #include "output/MalaEncoding.h"
 #include "output/MalaListSettings.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/ScanCycle.h"
 
 #include <cstdint>

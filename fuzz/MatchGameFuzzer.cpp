@@ -3,7 +3,7 @@
 
 #include "FuzzSupport.h"
 
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/SubstringSearch.h"
 #include "search/PreparedText.h"
 

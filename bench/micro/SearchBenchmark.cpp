@@ -1,6 +1,6 @@
 #include "micro/BenchmarkData.h"
 
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/SubstringSearch.h"
 #include "search/PreparedText.h"
 

@@ -2,7 +2,7 @@
 
 #include "output/ByteSink.h"
 #include "output/MalaListSettings.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/InputFile.h"
 
 #include <benchmark/benchmark.h>

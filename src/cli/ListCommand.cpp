@@ -5,7 +5,7 @@
 #include "output/MatchingGames.h"
 #include "output/ViewConversion.h"
 #include "records/ByteText.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/InputOpening.h"
 
 #include <map>

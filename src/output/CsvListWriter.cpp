@@ -1,5 +1,5 @@
 #include "output/GameBatches.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/ScanCycle.h"
 #include "search/FieldExtractor.h"
 

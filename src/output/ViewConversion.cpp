@@ -1,7 +1,7 @@
 #include "output/ViewConversion.h"
 
 #include "records/ByteText.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 
 namespace pellaquin {
 

@@ -103,4 +103,11 @@ bool FieldExtractor::Extract(std::size_t list, std::string_view separator, std::
     return !line.empty();
 }
 
+bool ExtractFields(std::string_view record, std::string_view columns, std::string_view separator, std::string& line) {
+    FieldExtractor extractor;
+    std::size_t list = extractor.AddColumns(ParseColumnList(columns));
+    extractor.SetRecord(record);
+    return extractor.Extract(list, separator, line);
+}
+
 } // namespace pellaquin

@@ -49,4 +49,8 @@ private:
     std::string m_lowered;
 };
 
+// The values of the keys of `columns` in `record` as one line, columns separated by `separator`, as
+// FieldExtractor::Extract builds it. Returns true when the line is not empty.
+bool ExtractFields(std::string_view record, std::string_view columns, std::string_view separator, std::string& line);
+
 } // namespace pellaquin

@@ -1,7 +1,10 @@
+#include "search/MatchGame.h"
+
 #include "records/ByteText.h"
-#include "records/GameScanner.h"
 #include "records/SubstringSearch.h"
 #include "search/PreparedText.h"
+
+#include <string>
 
 namespace pellaquin {
 
@@ -33,7 +36,7 @@ bool EvaluateFlat(std::string command, std::string_view preparedRecord) {
         }
         command.erase(0, rest);
         ReplaceChar(term, '_', ' ');
-        accumulator = GameScanner::MatchTerm(preparedRecord, term) || accumulator;
+        accumulator = MatchTerm(preparedRecord, term) || accumulator;
         if (!command.empty() && command.front() == '|') {
             if (!accumulator) {
                 return false;
@@ -52,12 +55,12 @@ bool EvaluateUngrouped(std::string command, std::string_view preparedRecord) {
         return EvaluateFlat(std::move(command), preparedRecord);
     }
     ReplaceChar(command, '_', ' ');
-    return GameScanner::MatchTerm(preparedRecord, command);
+    return MatchTerm(preparedRecord, command);
 }
 
 } // namespace
 
-bool GameScanner::MatchTerm(std::string_view preparedRecord, std::string_view term) {
+bool MatchTerm(std::string_view preparedRecord, std::string_view term) {
     bool negated = !term.empty() && (term.front() == '-' || term.front() == '!');
     if (negated) {
         std::size_t first = term.find_first_not_of("-!");
@@ -68,7 +71,7 @@ bool GameScanner::MatchTerm(std::string_view preparedRecord, std::string_view te
     return negated ? found : !found;
 }
 
-bool GameScanner::MatchGame(std::string_view record, std::string_view command) {
+bool MatchGame(std::string_view record, std::string_view command) {
     // Reused between calls: a scan prepares one record per game, and most records are alike in size.
     thread_local std::string preparedRecord;
     PrepareText(record, preparedRecord);

@@ -7,7 +7,7 @@
 #include "output/MalaListSettings.h"
 #include "output/ViewConversion.h"
 #include "platform/FileDialogSeam.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/InputFile.h"
 #include "records/RecordReader.h"
 #include "search/WizardCommand.h"

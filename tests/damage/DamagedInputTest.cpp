@@ -1,5 +1,5 @@
 #include "cli/CliRun.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/InputOpening.h"
 #include "records/RecordReader.h"
 #include "records/ScanCycle.h"

@@ -3,7 +3,7 @@
 #include "data/MergeUtility.h"
 #include "output/ByteSink.h"
 #include "output/MalaListSettings.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 
 #include "damage/DamageSupport.h"
 #include "support/FailingReads.h"

@@ -1,5 +1,5 @@
 #include "data/MameCapture.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "search/WizardCommand.h"
 
 #include "support/ScopedConditions.h"

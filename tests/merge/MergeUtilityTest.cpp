@@ -1,7 +1,7 @@
 #include "data/MergeUtility.h"
 
 #include "output/ByteSink.h"
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 #include "records/InputFile.h"
 #include "records/RecordReader.h"
 #include "support/TestFiles.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "records/GameScanner.h"
+#include "output/GameScanner.h"
 
 #include "support/TestFiles.h"
 

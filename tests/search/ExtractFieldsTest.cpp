@@ -1,4 +1,4 @@
-#include "records/GameScanner.h"
+#include "search/FieldExtractor.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +29,8 @@ class ExtractFieldsTest : public ::testing::TestWithParam<FieldsCase> {};
 
 // Each column list gives exactly this line.
 TEST_P(ExtractFieldsTest, BuildsTheLine) {
-    GameScanner scanner;
-    scanner.m_fieldSeparator = GetParam().separator;
     std::string line = "previous";
-    bool notEmpty = scanner.ExtractFields(RECORD, GetParam().columns, line);
+    bool notEmpty = ExtractFields(RECORD, GetParam().columns, GetParam().separator, line);
     EXPECT_EQ(line, GetParam().expected);
     EXPECT_EQ(notEmpty, !line.empty());
 }
@@ -63,14 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A value without an end, or one that begins with ">", is empty; the next occurrence is still found.
 TEST(ExtractFieldsEdgesTest, UnendedAndEmptiedValues) {
-    GameScanner scanner;
-    scanner.m_fieldSeparator = ",";
     std::string line;
-    EXPECT_FALSE(scanner.ExtractFields("<a k=\"unclosed", "k=", line));
-    EXPECT_TRUE(scanner.ExtractFields("<a k=\">x\" k=\"y\">", "k=", line));
+    EXPECT_FALSE(ExtractFields("<a k=\"unclosed", "k=", ",", line));
+    EXPECT_TRUE(ExtractFields("<a k=\">x\" k=\"y\">", "k=", ",", line));
     EXPECT_EQ(line, "& y");
-    EXPECT_FALSE(scanner.ExtractFields("<year>no end", "year", line));
-    EXPECT_TRUE(scanner.ExtractFields("<v>1</v><v>>2</v><v>3</v>", "<v>", line));
+    EXPECT_FALSE(ExtractFields("<year>no end", "year", ",", line));
+    EXPECT_TRUE(ExtractFields("<v>1</v><v>>2</v><v>3</v>", "<v>", ",", line));
     EXPECT_EQ(line, "1 &  & 3");
 }
 

@@ -1,4 +1,4 @@
-#include "records/GameScanner.h"
+#include "search/MatchGame.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ class MatchGameTest : public ::testing::TestWithParam<MatchCase> {};
 
 // Every command in the table either lists the record or leaves it out, as the rewriting rules decide.
 TEST_P(MatchGameTest, ListsOrRejects) {
-    EXPECT_EQ(GameScanner::MatchGame(RECORD, GetParam().command), !GetParam().matches) << GetParam().command;
+    EXPECT_EQ(MatchGame(RECORD, GetParam().command), !GetParam().matches) << GetParam().command;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -2,6 +2,8 @@
 
 #include "records/InputFile.h"
 #include "records/RecordReader.h"
+#include "search/FieldExtractor.h"
+#include "search/MatchGame.h"
 
 #include <cstdint>
 #include <string>
@@ -19,13 +21,19 @@ class GameScanner {
 public:
     // Evaluates `command` on `record`, both prepared (lowercased, double quotes removed) first.
     // Returns the reject flag: false when the game matches.
-    static bool MatchGame(std::string_view record, std::string_view command);
+    static bool MatchGame(std::string_view record, std::string_view command) {
+        return pellaquin::MatchGame(record, command);
+    }
     // Tests one term against a prepared record; a leading "!" or "-" negates it. Returns the reject flag.
-    static bool MatchTerm(std::string_view preparedRecord, std::string_view term);
+    static bool MatchTerm(std::string_view preparedRecord, std::string_view term) {
+        return pellaquin::MatchTerm(preparedRecord, term);
+    }
 
     // Builds in `line` the values of the keys of `columns` (joined by ","), columns separated by the
     // field separator. Returns true when the line is not empty.
-    bool ExtractFields(std::string_view record, std::string_view columns, std::string& line) const;
+    bool ExtractFields(std::string_view record, std::string_view columns, std::string& line) const {
+        return pellaquin::ExtractFields(record, columns, m_fieldSeparator, line);
+    }
 
     // Each writer reads `input` from its first byte, keeps the games the search command matches and
     // leaves the list in m_resultText and the number of games written in m_matchCount.
