@@ -1,5 +1,8 @@
 #include "app/RegistryStoreFile.h"
 
+#include "platform/FileReplacement.h"
+#include "records/ByteText.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -29,15 +32,11 @@ struct Document {
     std::vector<Section> sections;
 };
 
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 int HexDigitValue(char c) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
-    c = LowerAscii(c);
+    c = LowerAsciiByte(c);
     return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
 }
 
@@ -95,22 +94,7 @@ ReadStatus ReadStoreBytes(const std::filesystem::path& path, std::string& bytes)
     return readable ? ReadStatus::OK : ReadStatus::UNREADABLE;
 }
 
-bool WriteAll(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        ssize_t count = ::write(descriptor, bytes.data(), bytes.size());
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count <= 0) {
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-// A temporary file in the target's own folder, so the rename never crosses file systems and a crash
-// leaves either the old file or the new one.
+// The store's folder is made on its first write.
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     if (!path.has_parent_path() || !path.has_filename()) {
         return false;
@@ -120,24 +104,8 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
     if (error) {
         return false;
     }
-    std::string temporary = path.string() + ".tmp-XXXXXX";
-    int descriptor = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    bool written = WriteAll(descriptor, bytes) && ::fsync(descriptor) == 0;
-    written = ::close(descriptor) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // The rename is durable only once the folder's entry is on disk.
-    int folder = ::open(path.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-    return true;
+    FileReplacement file(path.string());
+    return file.Open() && file.Write(bytes) && file.Commit();
 }
 
 bool SaveBadCopy(const std::filesystem::path& path, std::string_view bytes) {
@@ -491,7 +459,7 @@ bool CommitKeyChange(const std::filesystem::path& path, KeyChange& change) {
 
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return LowerAscii(x) == LowerAscii(y); });
+                      [](char x, char y) { return LowerAsciiByte(x) == LowerAsciiByte(y); });
 }
 
 RegistryStoreFile::RegistryStoreFile(std::filesystem::path path) : m_path(std::move(path)) {}

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/FileReplacement.h"
+
 #include <cstdint>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -13,7 +16,7 @@ public:
     virtual ~ByteSink() = default;
     // Appends `bytes`; false when they could not be written.
     virtual bool Write(std::string_view bytes) = 0;
-    // Overwrites bytes already written, starting at `offset`.
+    // Overwrites bytes already written, starting at `offset`; false where that cannot be done.
     virtual bool WriteAt(std::int64_t offset, std::string_view bytes) = 0;
 };
 
@@ -22,42 +25,53 @@ public:
     bool Write(std::string_view bytes) override;
     bool WriteAt(std::int64_t offset, std::string_view bytes) override;
     const std::string& Bytes() const { return m_bytes; }
+    // Hands the bytes over, leaving the sink empty.
+    std::string TakeBytes() { return std::move(m_bytes); }
 
 private:
     std::string m_bytes;
 };
 
-// Writes a whole new file: the bytes go to a temporary file beside the target, which replaces the
-// target only when Commit succeeds, so a failure part-way leaves any previous file untouched. The new
-// file keeps an existing target's mode; a link to the target stays a link. A target that is not a
-// plain file (a device or a pipe) is written directly.
-class ReplacingFileSink : public ByteSink {
+// Bytes for a stream that only goes forward, such as standard output.
+class StreamSink : public ByteSink {
 public:
-    explicit ReplacingFileSink(std::string targetPath);
-    ~ReplacingFileSink() override;
-    ReplacingFileSink(const ReplacingFileSink&) = delete;
-    ReplacingFileSink& operator=(const ReplacingFileSink&) = delete;
-
-    // Creates the temporary file; false when the target is a folder or a file we may not write, or
-    // its folder cannot take the temporary file.
-    bool Open();
+    explicit StreamSink(std::ostream& stream) : m_stream(stream) {}
     bool Write(std::string_view bytes) override;
-    bool WriteAt(std::int64_t offset, std::string_view bytes) override;
-    // Flushes and puts the file in the target's place; false (target untouched) if any write failed.
-    bool Commit();
+    bool WriteAt(std::int64_t, std::string_view) override { return false; }
 
 private:
-    void Discard();
-
-    std::string m_targetPath;
-    std::string m_temporaryPath;
-    int m_descriptor = -1;
-    bool m_failed = false;
-    bool m_direct = false;
+    std::ostream& m_stream;
 };
 
-// Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written; a
-// write that fails part-way leaves the file as it was.
+// Takes every byte and keeps none, for a run that only counts.
+class DiscardingSink : public ByteSink {
+public:
+    bool Write(std::string_view) override { return true; }
+    bool WriteAt(std::int64_t, std::string_view) override { return true; }
+};
+
+// A file written through a FileReplacement: the file at the target path changes only when Commit
+// succeeds, so a failure part-way leaves any previous file untouched.
+class ReplacingFileSink : public ByteSink {
+public:
+    explicit ReplacingFileSink(std::string targetPath,
+                               FileReplacement::Content content = FileReplacement::Content::NEW);
+
+    // False when the target is a folder or a file we may not write, or its folder cannot take the
+    // temporary file.
+    bool Open() { return m_file.Open(m_content); }
+    bool Write(std::string_view bytes) override { return m_file.Write(bytes); }
+    bool WriteAt(std::int64_t offset, std::string_view bytes) override { return m_file.WriteAt(offset, bytes); }
+    // Puts the file in the target's place; false (target untouched) if any write failed.
+    bool Commit() { return m_file.Commit(); }
+
+private:
+    FileReplacement m_file;
+    FileReplacement::Content m_content;
+};
+
+// Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written; the
+// file then stays as it was.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 
 } // namespace pellaquin
