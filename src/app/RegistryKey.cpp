@@ -127,6 +127,7 @@ bool CRegistryKey::Open(std::string_view subKey, RegistryRoot root, unsigned rig
     }
     m_root = root;
     Close();
+    m_hadWriteError = false;
     bool create = (m_modeFlags & MODE_CREATE) != 0;
     if (create) {
         rights |= KEY_CREATE_SUB_KEY;
@@ -196,7 +197,9 @@ void CRegistryKey::WriteText(const std::string& name, std::string_view text) {
     }
     std::string data(text.substr(0, text.find('\0')));
     data += '\0';
-    m_store.WriteValue(KeyPath(), StoredValue{name, REG_SZ, std::move(data)});
+    if (!m_store.WriteValue(KeyPath(), StoredValue{name, REG_SZ, std::move(data)})) {
+        m_hadWriteError = true;
+    }
 }
 
 std::string CRegistryKey::KeyPath() const {

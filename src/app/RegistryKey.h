@@ -97,6 +97,9 @@ public:
     // True from an Open that found or made the key until Close.
     bool IsOpen() const { return m_open; }
 
+    // True once a value could not be written to the store, until the next Open.
+    bool HadWriteError() const { return m_hadWriteError; }
+
 private:
     friend class CRegistryValue;
 
@@ -105,6 +108,7 @@ private:
     std::string KeyPath() const;
 
     bool m_open = false;
+    bool m_hadWriteError = false;
     unsigned m_rights = 0;
     int m_modeFlags;
     RegistryRoot m_root = HKEY_CURRENT_USER;

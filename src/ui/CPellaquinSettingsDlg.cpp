@@ -11,8 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/RegistryKey.h"
-#include "app/StoredSettingNames.h"
+#include "app/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/FileDialogSeam.h"
@@ -140,13 +139,11 @@ void CPellaquinSettingsDlg::BuildControls() {
 }
 
 void CPellaquinSettingsDlg::OnInitDialog() {
-    CRegistryKey reader(0);
-    if (reader.Open(SETTINGS_KEY, HKEY_CURRENT_USER, KEY_QUERY_VALUE | KEY_SET_VALUE)) {
-        m_inputPath = reader.Value(INPUT_VALUE).Text();
-        m_listingPath = reader.Value(LISTING_VALUE).Text();
-        m_catverPath = reader.Value(CATVER_VALUE).Text();
-        m_controlsPath = reader.Value(CONTROLS_VALUE).Text();
-        reader.Close();
+    if (std::optional<StoredPaths> stored = LoadStoredPaths()) {
+        m_inputPath = stored->inputXmlFile;
+        m_listingPath = stored->listXmlFile;
+        m_catverPath = stored->catverFile;
+        m_controlsPath = stored->controlsFile;
         ShowHeldPaths();
     }
     m_set->setEnabled(!m_inputPath.empty());
@@ -156,14 +153,7 @@ void CPellaquinSettingsDlg::OnInitDialog() {
 void CPellaquinSettingsDlg::accept() {
     // The only field read back: a path typed here by hand counts once "Set" is pressed.
     m_inputPath = ToBytes(m_inputField->text());
-    CRegistryKey writer(CRegistryKey::MODE_CREATE);
-    if (writer.Open(SETTINGS_KEY, HKEY_CURRENT_USER, KEY_QUERY_VALUE | KEY_SET_VALUE)) {
-        writer.Value(INPUT_VALUE).SetText(m_inputPath);
-        writer.Value(LISTING_VALUE).SetText(m_listingPath);
-        writer.Value(CATVER_VALUE).SetText(m_catverPath);
-        writer.Value(CONTROLS_VALUE).SetText(m_controlsPath);
-        writer.Close();
-    }
+    SaveStoredPaths({m_inputPath, m_listingPath, m_catverPath, m_controlsPath});
     QDialog::accept();
 }
 
