@@ -1,10 +1,9 @@
 // Random column lists against random records: no crash or hang, one FieldExtractor asked for several
-// lists at once gives each the line GameScanner::ExtractFields gives it alone, and the keys found
+// lists at once gives each the line ExtractFields gives it alone, and the keys found
 // together in one pass are found where a plain search finds them.
 
 #include "FuzzSupport.h"
 
-#include "output/GameScanner.h"
 #include "search/FieldExtractor.h"
 #include "search/KeyOccurrences.h"
 
@@ -29,14 +28,14 @@ std::vector<std::string_view> SplitLists(std::string_view lists) {
     }
 }
 
-void CheckRecord(FieldExtractor& together, const std::vector<std::size_t>& numbers, const GameScanner& scanner,
+void CheckRecord(FieldExtractor& together, const std::vector<std::size_t>& numbers, std::string_view separator,
                  const std::vector<std::string_view>& lists, std::string_view record) {
     together.SetRecord(record);
     std::string alone;
     std::string joint;
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        bool aloneFound = scanner.ExtractFields(record, lists[i], alone);
-        bool jointFound = together.Extract(numbers[i], scanner.m_fieldSeparator, joint);
+        bool aloneFound = ExtractFields(record, lists[i], separator, alone);
+        bool jointFound = together.Extract(numbers[i], separator, joint);
         if (aloneFound != jointFound || alone != joint) {
             fuzz::Fail("several column lists at once differ from one at a time");
         }
@@ -90,8 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace pellaquin;
     std::string_view record = fuzz::AsText(data, size);
     std::vector<std::string_view> lists = SplitLists(fuzz::TakeLine(record));
-    GameScanner scanner;
-    scanner.m_fieldSeparator = std::string(fuzz::TakeLine(record));
+    std::string separator(fuzz::TakeLine(record));
 
     FieldExtractor together;
     std::vector<std::size_t> numbers;
@@ -101,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         numbers.push_back(together.AddColumns(parsed.back()));
     }
     CheckKeyOccurrences(parsed, record);
-    CheckRecord(together, numbers, scanner, lists, record);
-    CheckRecord(together, numbers, scanner, lists, record.substr(record.size() / 2));
+    CheckRecord(together, numbers, separator, lists, record);
+    CheckRecord(together, numbers, separator, lists, record.substr(record.size() / 2));
     return 0;
 }

@@ -5,10 +5,11 @@
 #include "FuzzSupport.h"
 
 #include "output/ByteSink.h"
+#include "output/ListRun.h"
 #include "output/MalaEncoding.h"
 #include "output/MalaListSettings.h"
-#include "output/GameScanner.h"
 #include "records/ScanCycle.h"
+#include "search/MatchGame.h"
 
 #include <cstdint>
 #include <string>
@@ -82,7 +83,7 @@ std::vector<std::string> MatchingRecords(const std::string& path, const std::str
     std::vector<std::string> records;
     std::string record;
     while (scan.Next(record)) {
-        if (!GameScanner::MatchGame(record, command)) {
+        if (!MatchGame(record, command)) {
             records.push_back(record);
         }
     }
@@ -106,11 +107,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.Open(file.Path()) != InputFile::OpenResult::OK) {
         fuzz::Fail("cannot open the scratch file");
     }
-    GameScanner scanner;
-    scanner.m_searchCommand = command;
-    scanner.m_fieldSeparator = ",";
+    ListRequest request{OutputType::MALA, command};
+    request.mala = settings;
     MemorySink sink;
-    if (!scanner.WriteMalaList(input, sink, settings)) {
+    ListResult result = RunList(input, request, sink);
+    if (result.status != ListStatus::DONE) {
         fuzz::Fail("writing into memory failed");
     }
 
@@ -124,7 +125,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reader.Bytes(18);
     reader.Expect(mala::MARKER, "marker expected");
     reader.Expect(mala::INT16_TAG, "count tag expected");
-    if (static_cast<std::int64_t>(reader.Offset()) != scanner.m_countOffset) {
+    if (static_cast<std::int64_t>(reader.Offset()) != mala::CountOffset(settings.title)) {
         fuzz::Fail("the count offset does not point at the count");
     }
     std::string_view count = reader.Bytes(2);
@@ -150,10 +151,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reader.Expect(mala::LIST_END, "entry must close its list");
         ++entries;
     }
-    if (entries != records.size() || static_cast<std::size_t>(scanner.m_matchCount) != entries) {
+    if (entries != records.size() || static_cast<std::size_t>(result.matchCount) != entries) {
         fuzz::Fail("the number of entries differs from the number of matching games");
     }
-    if (count != mala::CountBytes(scanner.m_matchCount)) {
+    if (count != mala::CountBytes(result.matchCount)) {
         fuzz::Fail("the count field differs from the number of entries");
     }
     return 0;

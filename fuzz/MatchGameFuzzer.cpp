@@ -3,8 +3,8 @@
 
 #include "FuzzSupport.h"
 
-#include "output/GameScanner.h"
 #include "records/SubstringSearch.h"
+#include "search/MatchGame.h"
 #include "search/PreparedText.h"
 
 #include <cstdint>
@@ -67,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckPreparation(record);
     CheckPreparation(command);
     CheckSubstringSearch(record, command);
-    bool rejected = GameScanner::MatchGame(record, command);
-    if (GameScanner::MatchGame(FlipAsciiCase(record), command) != rejected) {
+    bool rejected = MatchGame(record, command);
+    if (MatchGame(FlipAsciiCase(record), command) != rejected) {
         fuzz::Fail("the case of the record changed the answer");
     }
     return 0;

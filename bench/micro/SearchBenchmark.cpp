@@ -1,7 +1,7 @@
 #include "micro/BenchmarkData.h"
 
-#include "output/GameScanner.h"
 #include "records/SubstringSearch.h"
+#include "search/MatchGame.h"
 #include "search/PreparedText.h"
 
 #include <benchmark/benchmark.h>
@@ -67,7 +67,7 @@ BENCHMARK_CAPTURE(BM_StringViewFind, cloneof, std::string_view("cloneof"));
 void BM_MatchGame(benchmark::State& state, std::string_view command) {
     const std::string& record = TypicalRecord();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(GameScanner::MatchGame(record, command));
+        benchmark::DoNotOptimize(MatchGame(record, command));
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * record.size()));
 }
@@ -83,7 +83,7 @@ void BM_MatchGameListing(benchmark::State& state, std::string_view command) {
     std::int64_t bytes = 0;
     for (auto _ : state) {
         for (const std::string& record : records) {
-            benchmark::DoNotOptimize(GameScanner::MatchGame(record, command));
+            benchmark::DoNotOptimize(MatchGame(record, command));
             bytes += static_cast<std::int64_t>(record.size());
         }
     }

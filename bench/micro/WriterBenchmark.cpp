@@ -1,8 +1,7 @@
 #include "micro/BenchmarkData.h"
 
 #include "output/ByteSink.h"
-#include "output/MalaListSettings.h"
-#include "output/GameScanner.h"
+#include "output/ListRun.h"
 #include "records/InputFile.h"
 
 #include <benchmark/benchmark.h>
@@ -16,29 +15,26 @@ namespace {
 // Whole lists over the generated listing, as pellaquin-cli runs them but without its process and
 // output file: reading, matching and extraction together, to weigh the parts above against. Timed by
 // the clock on the wall, since the writers share their work with a second thread.
-template <typename Write> void RunWriter(benchmark::State& state, Write write) {
+void RunWriter(benchmark::State& state, OutputType type, std::string_view command) {
     std::string path = BenchmarkDataPath("classic.xml");
     std::int64_t bytes = 0;
     std::int64_t matches = 0;
+    ListRequest request{type, std::string(command)};
+    request.mala.title = "All games";
     for (auto _ : state) {
         InputFile input;
         input.Open(path);
-        GameScanner scanner;
-        scanner.m_fieldSeparator = ",";
-        write(scanner, input);
-        benchmark::DoNotOptimize(scanner.m_resultText.data());
+        MemorySink sink;
+        matches += RunList(input, request, sink).matchCount;
+        benchmark::DoNotOptimize(sink.Bytes().data());
         bytes += input.Size();
-        matches += scanner.m_matchCount;
     }
     state.SetBytesProcessed(bytes);
     state.counters["matches"] = static_cast<double>(matches) / static_cast<double>(state.iterations());
 }
 
 void BM_WriteNameList(benchmark::State& state, std::string_view command) {
-    RunWriter(state, [command](GameScanner& scanner, InputFile& input) {
-        scanner.m_searchCommand = command;
-        scanner.WriteNameList(input);
-    });
+    RunWriter(state, OutputType::NAMES, command);
 }
 BENCHMARK_CAPTURE(BM_WriteNameList, originals_working, std::string_view("!cloneof & !emulation=preliminary"))
     ->Unit(benchmark::kMillisecond)
@@ -49,20 +45,12 @@ BENCHMARK_CAPTURE(BM_WriteNameList, wizard_default,
     ->UseRealTime();
 
 void BM_WriteCsvList(benchmark::State& state) {
-    RunWriter(state, [](GameScanner& scanner, InputFile& input) {
-        scanner.m_searchCommand = "<description>,<game name=,year,manufacturer,buttons=,rotate=";
-        scanner.WriteCsvList(input);
-    });
+    RunWriter(state, OutputType::CSV, "<description>,<game name=,year,manufacturer,buttons=,rotate=");
 }
 BENCHMARK(BM_WriteCsvList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WriteMalaList(benchmark::State& state) {
-    RunWriter(state, [](GameScanner& scanner, InputFile& input) {
-        scanner.m_searchCommand = "=";
-        MemorySink sink;
-        scanner.WriteMalaList(input, sink, MalaListSettings{"All games"});
-        benchmark::DoNotOptimize(sink.Bytes().data());
-    });
+    RunWriter(state, OutputType::MALA, "=");
 }
 BENCHMARK(BM_WriteMalaList)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,7 +1,7 @@
 #include "cli/DataCommands.h"
 
-#include "cli/ListCommand.h"
 #include "data/MameCapture.h"
+#include "output/ListRequest.h"
 
 #include <ostream>
 
@@ -14,7 +14,7 @@ int RunMergeCommand(const MergeSources& sources, const std::string& outputPath, 
     }
     err << MergeResultMessage(result) << '\n';
     if (result == MergeResult::OUTPUT_NOT_WRITABLE || result == MergeResult::WRITE_FAILED) {
-        ReportUnwritableOutput(outputPath, err);
+        err << OutputNotWritableMessage(outputPath) << '\n';
     }
     return 1;
 }

@@ -24,9 +24,6 @@ inline const std::vector<std::string> LIST_TYPES = {"xml", "csv", "batch", "desc
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);
 
-// Tells on `err` that the output file at `path` cannot be written; every command says it alike.
-void ReportUnwritableOutput(const std::string& path, std::ostream& err);
-
 // Prints how many games `find` matches in the file at `inputPath`. Returns the exit status.
 int RunCountCommand(const std::string& inputPath, const std::string& find, std::ostream& out, std::ostream& err);
 

@@ -1,7 +1,6 @@
 #include "output/ByteSink.h"
+#include "output/GameScanner.h"
 #include "output/MalaEncoding.h"
-#include "output/MalaListSettings.h"
-#include "output/MatchingGames.h"
 #include "records/ByteText.h"
 #include "records/TagVocabulary.h"
 #include "search/Extraction.h"
@@ -43,8 +42,8 @@ enum EntryKey {
 class MalaEntryBuilder {
 public:
     // Made once the scan has begun, when detection has settled the input's format and element.
-    MalaEntryBuilder(const GameScanner& scanner, const InputFile& input)
-        : m_scanner(scanner), m_format(input.Format()), m_element(input.Element()) {
+    MalaEntryBuilder(std::string_view fieldSeparator, const InputFile& input)
+        : m_fieldSeparator(fieldSeparator), m_format(input.Format()), m_element(input.Element()) {
         ParseKeys();
     }
 
@@ -115,11 +114,11 @@ private:
     }
 
     std::string Field(EntryKey key) {
-        m_extractor.Extract(m_keys[key], m_scanner.m_fieldSeparator, m_field);
+        m_extractor.Extract(m_keys[key], m_fieldSeparator, m_field);
         return m_field;
     }
 
-    const GameScanner& m_scanner;
+    std::string_view m_fieldSeparator;
     InputFormat m_format;
     RecordElement m_element;
     std::array<std::size_t, ENTRY_KEY_COUNT> m_keys{};
@@ -130,28 +129,19 @@ private:
 
 } // namespace
 
-bool GameScanner::WriteMalaList(InputFile& input, ByteSink& sink, const MalaListSettings& settings) {
-    m_countOffset = mala::CountOffset(settings.title);
-    bool written = sink.Write(mala::Header(settings.title));
-    ScanMatchingGames(
-        *this, input, HeaderText::DROP,
-        [&] {
-            // Each thread builds its entries with its own extractor.
-            auto builder = std::make_shared<MalaEntryBuilder>(*this, input);
-            return [builder](std::string_view record, std::string& out) { out.append(builder->Build(record)); };
-        },
-        [&](std::string_view entries) { written = sink.Write(entries) && written; });
-    return sink.WriteAt(m_countOffset, mala::CountBytes(m_matchCount)) && written;
-}
-
-bool GameScanner::WriteMalaList(InputFile& input, const std::string& path, const MalaListSettings& settings) {
-    m_countOffset = 0;
-    ReplacingFileSink file(path);
-    if (!file.Open()) {
-        return false;
+ListResult GameScanner::WriteMalaList(const ListRequest& request, ByteSink& sink) {
+    const std::string& title = request.mala.title;
+    bool written = sink.Write(mala::Header(title));
+    ListResult result = WriteMatchingGames(request, sink, HeaderText::DROP, [&] {
+        // Each thread builds its entries with its own extractor.
+        auto builder = std::make_shared<MalaEntryBuilder>(request.fieldSeparator, m_input);
+        return [builder](std::string_view record, std::string& out) { out.append(builder->Build(record)); };
+    });
+    written = sink.WriteAt(mala::CountOffset(title), mala::CountBytes(result.matchCount)) && written;
+    if (!written) {
+        result.status = ListStatus::WRITE_FAILED;
     }
-    // A list cut short by a read error would replace a complete one.
-    return WriteMalaList(input, file, settings) && !input.HadReadError() && file.Commit();
+    return result;
 }
 
 } // namespace pellaquin

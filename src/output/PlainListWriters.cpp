@@ -1,4 +1,5 @@
-#include "output/MatchingGames.h"
+#include "output/ByteSink.h"
+#include "output/GameScanner.h"
 #include "records/ByteText.h"
 #include "records/TagVocabulary.h"
 #include "search/Extraction.h"
@@ -11,39 +12,41 @@ constexpr std::string_view ROM_PLACEHOLDER = "%ROM%";
 
 } // namespace
 
-void GameScanner::WriteXmlList(InputFile& input) {
-    ScanMatchingGames(*this, input, HeaderText::KEEP, [] {
+ListResult GameScanner::WriteXmlList(const ListRequest& request, ByteSink& sink) {
+    ListResult result = WriteMatchingGames(request, sink, HeaderText::KEEP, [] {
         return [](std::string_view record, std::string& out) { out.append(record); };
     });
-    m_resultText.append("\r\n");
-    m_resultText.append(TagVocabulary::ListEndTag(input.Format()));
-    m_resultText.append("\n");
+    std::string closing = "\r\n" + std::string(TagVocabulary::ListEndTag(m_input.Format())) + "\n";
+    if (!sink.Write(closing)) {
+        result.status = ListStatus::WRITE_FAILED;
+    }
+    return result;
 }
 
-void GameScanner::WriteBatchList(InputFile& input, std::string batchTemplate) {
-    ScanMatchingGames(*this, input, HeaderText::DROP, [&] {
+ListResult GameScanner::WriteBatchList(const ListRequest& request, ByteSink& sink) {
+    return WriteMatchingGames(request, sink, HeaderText::DROP, [&] {
         return [&, line = std::string()](std::string_view record, std::string& out) mutable {
-            line = batchTemplate;
-            ReplaceAll(line, ROM_PLACEHOLDER, ExtractRomName(record, input.Format(), input.Element()));
+            line = request.batchTemplate;
+            ReplaceAll(line, ROM_PLACEHOLDER, ExtractRomName(record, m_input.Format(), m_input.Element()));
             out.append(line);
             out.push_back('\n');
         };
     });
 }
 
-void GameScanner::WriteDescriptionList(InputFile& input) {
-    ScanMatchingGames(*this, input, HeaderText::DROP, [&] {
+ListResult GameScanner::WriteDescriptionList(const ListRequest& request, ByteSink& sink) {
+    return WriteMatchingGames(request, sink, HeaderText::DROP, [&] {
         return [&](std::string_view record, std::string& out) {
-            out.append(ExtractDescription(record, input.Format()));
+            out.append(ExtractDescription(record, m_input.Format()));
             out.push_back('\n');
         };
     });
 }
 
-void GameScanner::WriteNameList(InputFile& input) {
-    ScanMatchingGames(*this, input, HeaderText::DROP, [&] {
+ListResult GameScanner::WriteNameList(const ListRequest& request, ByteSink& sink) {
+    return WriteMatchingGames(request, sink, HeaderText::DROP, [&] {
         return [&](std::string_view record, std::string& out) {
-            out.append(ExtractRomName(record, input.Format(), input.Element()));
+            out.append(ExtractRomName(record, m_input.Format(), m_input.Element()));
             out.push_back('\n');
         };
     });

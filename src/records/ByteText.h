@@ -8,7 +8,10 @@ namespace pellaquin {
 // Byte-string edits shared by the reader, the search language, extraction and the writers.
 // Texts are bytes: only A to Z have a lower case, and white space is the C locale's set.
 
-// True for space, tab, LF, VT, FF and CR.
+// Space, tab, LF, VT, FF and CR.
+inline constexpr std::string_view WHITE_SPACE = " \t\n\v\f\r";
+
+// True for a byte of WHITE_SPACE.
 bool IsWhiteSpace(char c);
 
 // The byte lowered if it is one of A to Z, else the byte itself.

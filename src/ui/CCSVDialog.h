@@ -5,7 +5,7 @@
 
 #include <QDialog>
 
-#include "records/InputFormat.h"
+#include "output/CsvColumns.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -19,7 +19,6 @@ class CCSVDialog : public QDialog {
 
 public:
     static constexpr int ID_DELIMITER = 1042;
-    static constexpr std::size_t COLUMN_COUNT = 18;
 
     // The dialog for input of `format` (FORMAT_UNKNOWN when none was recognised); column list and delimiter empty.
     explicit CCSVDialog(InputFormat format, QWidget* parent = nullptr);
@@ -43,7 +42,7 @@ protected:
 private:
     InputFormat m_format;
     RecordElement m_element;
-    std::array<QCheckBox*, COLUMN_COUNT> m_boxes{};
+    std::array<QCheckBox*, CSV_COLUMN_COUNT> m_boxes{};
     QLineEdit* m_delimiterEdit = nullptr;
     std::string m_delimiter;
     std::string m_columnList;

@@ -63,7 +63,7 @@ bool CPellaquinDlg::OnInitDialog() {
     Button(ID_OR_LESS)->setChecked(true);
     m_window->setChecked(true);
     Button(ID_DESCRIPTIONS)->setChecked(true);
-    m_scanner.m_fieldSeparator = ",";
+    m_fieldSeparator = ",";
     m_batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
     ComposeWizardCommand();
     EnableWizardControls(true);
@@ -85,7 +85,7 @@ void CPellaquinDlg::OpenInputFile() {
         ShowMessage(this, std::string(InputOpeningMessage(opened)), MessageIcon::ERROR);
         return;
     }
-    m_browseReader.m_currentIndex = -1;
+    m_browser.Restart();
     ShowNextGame();
 }
 

@@ -4,12 +4,10 @@
 
 #include <QDialog>
 
-#include "output/MalaListSettings.h"
-#include "output/ViewConversion.h"
+#include "output/ListRequest.h"
 #include "platform/FileDialogSeam.h"
-#include "output/GameScanner.h"
+#include "records/GameBrowser.h"
 #include "records/InputFile.h"
-#include "records/RecordReader.h"
 #include "search/WizardCommand.h"
 
 class QAbstractButton;
@@ -89,7 +87,7 @@ public:
     void RunSearch();
     // The handler of the output-type buttons 1400 to 1405.
     void SelectOutputType(int id);
-    // Asks for a file and appends `text` to it; says nothing when that fails.
+    // Asks for a file and appends `text` to it; says so, naming the file, when that fails.
     void SaveResultText(const std::string& text);
     // Shows the result text of the last run, with its match count.
     void ShowSearchResults();
@@ -121,26 +119,27 @@ private:
     void ConnectWizard();
     WizardState ReadWizardState() const;
     OutputType SelectedOutputType() const;
+    // The list the window's controls ask for, with the command last read from the command line.
+    ListRequest CurrentRequest() const;
     void SetCommandLabel(const char* text);
     void SetGoEnabled(bool enabled);
     void SetBrowsingEnabled(bool enabled);
     void UpdateBrowseButtons();
     int SelectedIndex(const QComboBox& box) const;
     QAbstractButton* Button(int id) const;
-    void RunMalaList();
-    // Says so when the last scan ended at a read error of the input file; true when it did.
-    bool ReportReadError();
+    void RunMalaList(const ListRequest& request);
 
     // Owned state of the window.
     InputFile m_inputFile;
     bool m_inputOpen = false;
     std::string m_headerText;
-    std::string m_currentRecord;
     std::string m_batchTemplate;
-    RecordReader m_browseReader;
-    GameScanner m_scanner;
+    std::string m_fieldSeparator;
+    GameBrowser m_browser{m_inputFile};
     std::string m_searchCommand;
-    std::string m_descriptionSearchText;
+    // The list of the last run and the games in it, shown again by "Search Results".
+    std::string m_resultText;
+    std::int32_t m_matchCount = 0;
     bool m_orLess = true;
     MalaListSettings m_malaSettings;
     std::vector<FileFilter> m_saveFilters;

@@ -10,8 +10,8 @@
 #include <QRadioButton>
 
 #include "output/ByteSink.h"
-#include "records/ByteText.h"
-#include "records/InputOpening.h"
+#include "output/ListRun.h"
+#include "records/RecordReader.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CProgressDlg.h"
@@ -74,36 +74,48 @@ OutputType CPellaquinDlg::SelectedOutputType() const {
     }
 }
 
+ListRequest CPellaquinDlg::CurrentRequest() const {
+    ListRequest request;
+    request.type = SelectedOutputType();
+    request.command = m_searchCommand;
+    request.fieldSeparator = m_fieldSeparator;
+    request.batchTemplate = m_batchTemplate;
+    request.mala = m_malaSettings;
+    request.windowLineEnds = m_window->isChecked();
+    return request;
+}
+
 void CPellaquinDlg::RunSearch() {
     m_searchCommand = ToBytes(m_commandLine->text());
-    if (m_searchCommand.empty()) {
-        ShowMessage(this, "Error! Nothing to search for");
+    ListRequest request = CurrentRequest();
+    if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
+        ShowMessage(this, ListStatusMessage(refused));
         return;
     }
-    RemoveChar(m_searchCommand, '"');
-    m_scanner.m_searchCommand = m_searchCommand;
-
-    OutputType type = SelectedOutputType();
-    SaveChoice save = SaveChoiceFor(type);
+    SaveChoice save = SaveChoiceFor(request.type);
     m_saveFilters = save.filters;
     m_saveExtension = save.extension;
-    if (type == OutputType::MALA) {
-        RunMalaList();
+    if (request.type == OutputType::MALA) {
+        RunMalaList(request);
         return;
     }
 
     CProgressDlg progress;
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
-    WriteResultList(m_scanner, m_inputFile, type, m_batchTemplate);
-    if (ReportReadError()) {
+    MemorySink list;
+    ListResult result = RunList(m_inputFile, request, list);
+    if (result.status != ListStatus::DONE) {
+        // Nothing of a list cut short is kept, to be shown later under "Search Results".
+        m_resultText.clear();
+        m_matchCount = 0;
+        ShowMessage(this, ListStatusMessage(result.status), MessageIcon::ERROR);
         return;
     }
-    if (m_window->isChecked()) {
-        ConvertForView(m_scanner.m_resultText, type);
-    }
+    m_resultText = list.TakeBytes();
+    m_matchCount = result.matchCount;
     if (m_file->isChecked()) {
-        SaveResultText(m_scanner.m_resultText);
+        SaveResultText(m_resultText);
     }
     m_searchResultsView->setChecked(true);
     m_viewGroup->show();
@@ -112,7 +124,7 @@ void CPellaquinDlg::RunSearch() {
     }
 }
 
-void CPellaquinDlg::RunMalaList() {
+void CPellaquinDlg::RunMalaList(const ListRequest& request) {
     std::string path;
     {
         CProgressDlg progress;
@@ -128,23 +140,24 @@ void CPellaquinDlg::RunMalaList() {
     CProgressDlg progress;
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
-    // A file that cannot be written is left as it was, and nothing is said.
-    m_scanner.WriteMalaList(m_inputFile, path, m_malaSettings);
+    // The file in place is replaced only by a whole list.
+    ListResult result = RunListToFile(m_inputFile, request, path);
     m_window->setChecked(false);
     m_file->setChecked(true);
-    ReportReadError();
-}
-
-bool CPellaquinDlg::ReportReadError() {
-    // A scan ends at a read error as at the end of the file; unsaid, a list cut short would pass for
-    // the whole one, then or later under "Search Results". The MaLa list in place stays as it was.
-    if (!m_inputFile.HadReadError()) {
-        return false;
+    switch (result.status) {
+    case ListStatus::DONE:
+        m_resultText.clear();
+        m_matchCount = result.matchCount;
+        break;
+    case ListStatus::INPUT_READ_FAILED:
+        m_resultText.clear();
+        m_matchCount = 0;
+        ShowMessage(this, ListStatusMessage(result.status), MessageIcon::ERROR);
+        break;
+    default:
+        ShowMessage(this, ListStatusMessage(result.status, path), MessageIcon::EXCLAMATION);
+        break;
     }
-    m_scanner.m_resultText.clear();
-    m_scanner.m_matchCount = 0;
-    ShowMessage(this, std::string(InputOpeningMessage(InputOpening::CANNOT_READ)), MessageIcon::ERROR);
-    return true;
 }
 
 void CPellaquinDlg::SaveResultText(const std::string& text) {
@@ -155,16 +168,17 @@ void CPellaquinDlg::SaveResultText(const std::string& text) {
     if (path.empty()) {
         return;
     }
-    // The bytes go as they are: the "Window" conversion already gave them CR LF line ends when it
-    // was ticked. A file that cannot be written is left as it was, and nothing is said.
-    AppendToFile(path, text);
+    // The bytes go as they are: the "Window" line ends, when ticked, are already in them.
+    if (!AppendToFile(path, text)) {
+        ShowMessage(this, OutputNotWritableMessage(path), MessageIcon::EXCLAMATION);
+    }
 }
 
 void CPellaquinDlg::ShowSearchResults() {
-    m_view->SetText(m_scanner.m_resultText);
+    m_view->SetText(m_resultText);
     m_prev->setEnabled(false);
     m_next->setEnabled(false);
-    m_viewLabel->setText(QStringLiteral("Found:%1 matches").arg(m_scanner.m_matchCount));
+    m_viewLabel->setText(QStringLiteral("Found:%1 matches").arg(m_matchCount));
     m_inputFileView->setChecked(false);
     m_searchResultsView->setChecked(true);
 }
@@ -174,12 +188,12 @@ void CPellaquinDlg::SelectOutputType(int id) {
     case ID_CSV: {
         EnableWizardControls(false);
         CCSVDialog columns(m_inputFile.Format(), m_inputFile.Element(), this);
-        columns.SetDelimiter(m_scanner.m_fieldSeparator);
+        columns.SetDelimiter(m_fieldSeparator);
         RunModal(columns);
         if (!columns.ColumnList().empty()) {
             // The wizard stays off, so it cannot overwrite the column list.
             m_commandLine->setText(ToQString(columns.ColumnList()));
-            m_scanner.m_fieldSeparator = columns.Delimiter();
+            m_fieldSeparator = columns.Delimiter();
             SetCommandLabel("-csv");
         } else {
             EnableWizardControls(true);

@@ -27,35 +27,31 @@ TEST(CliAppTest, FindValuesMayBeginWithNegation) {
     }
 }
 
-// Each list type writes its writer's bytes; --window converts line ends; the count goes to stderr.
-TEST(CliAppTest, ListTypes) {
+// Each option reaches the list: its type, the command or column list, the delimiter, the template and
+// the window's line ends; the count goes to standard error.
+TEST(CliAppTest, OptionsMakeTheRequest) {
     CliRun names = RunTool({"list", "--input", LISTING, "--type", "names", "--find", "(rotate=90 | rotate=270)"});
     EXPECT_EQ(names.status, 0);
     EXPECT_EQ(names.out, "puckman\npacman\ninvaders\n");
     EXPECT_EQ(names.err, "Found:3 matches\n");
 
-    CliRun atomic = RunTool({"list", "--input", LISTING, "--type", "atomicfe", "--find", "name=cocktail", "--window"});
-    EXPECT_EQ(atomic.out, "puckman.zip\r\npacman.zip\r\n");
-    CliRun atomicFile = RunTool({"list", "--input", LISTING, "--type", "atomicfe", "--find", "name=cocktail"});
-    EXPECT_EQ(atomicFile.out, "puckman\npacman\n");
-
-    CliRun batch = RunTool({"list", "--input", LISTING, "--type", "batch", "--find", "sf2"});
-    EXPECT_EQ(batch.out, "copy sf2.zip c:\\mame\\roms\n");
-    CliRun customBatch =
-        RunTool({"list", "--input", LISTING, "--type", "batch", "--find", "sf2", "--template", "-%ROM%-"});
-    EXPECT_EQ(customBatch.out, "-sf2-\n");
-
-    CliRun descriptions =
-        RunTool({"list", "--input", LISTING, "--type", "descriptions", "--find", "name=sf2", "--window"});
-    EXPECT_EQ(descriptions.out, "Street Fighter II - The World Warrior (World 910522)\r\n");
-
-    CliRun csv =
-        RunTool({"list", "--input", LISTING, "--type", "csv", "--columns", "<game name=,\"year\"", "--delimiter", ";"});
-    EXPECT_EQ(csv.out, "puckman;1980\npacman;1980\nsf2;1991\ninvaders;1978\nufo;19??\n");
-    EXPECT_EQ(csv.err, "Found:5 matches\n");
-
-    CliRun xml = RunTool({"list", "--input", LISTING, "--type", "xml", "--find", "name=ufo"});
-    EXPECT_EQ(xml.out.substr(xml.out.size() - 19), "\t</game>\n\r\n</mame>\n");
+    const std::pair<std::vector<std::string>, std::string> lists[] = {
+        {{"--type", "atomicfe", "--find", "name=cocktail", "--window"}, "puckman.zip\r\npacman.zip\r\n"},
+        {{"--type", "batch", "--find", "sf2"}, "copy sf2.zip c:\\mame\\roms\n"},
+        {{"--type", "batch", "--find", "sf2", "--template", "-%ROM%-"}, "-sf2-\n"},
+        {{"--type", "descriptions", "--find", "name=sf2"}, "Street Fighter II - The World Warrior (World 910522)\n"},
+        {{"--type", "csv", "--columns", "<game name=,\"year\"", "--delimiter", ";"},
+         "puckman;1980\npacman;1980\nsf2;1991\ninvaders;1978\nufo;19??\n"},
+    };
+    for (const auto& [options, expected] : lists) {
+        std::vector<std::string> args = {"list", "--input", LISTING};
+        args.insert(args.end(), options.begin(), options.end());
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 0) << options[1];
+        EXPECT_EQ(run.out, expected) << options[1];
+    }
+    EXPECT_TRUE(
+        RunTool({"list", "--input", LISTING, "--type", "xml", "--find", "name=ufo"}).out.ends_with("</mame>\n"));
 }
 
 // --output replaces the file with the same bytes standard output would get; mala needs it.

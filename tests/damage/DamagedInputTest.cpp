@@ -1,9 +1,9 @@
 #include "cli/CliRun.h"
-#include "output/GameScanner.h"
 #include "records/InputOpening.h"
 #include "records/RecordReader.h"
 #include "records/ScanCycle.h"
 #include "records/TagVocabulary.h"
+#include "search/MatchGame.h"
 
 #include "damage/DamageSupport.h"
 #include "support/ScopedConditions.h"
@@ -171,7 +171,7 @@ int CountWithReferenceReader(const std::string& path, std::string_view command) 
         if (record.empty()) {
             return count;
         }
-        count += GameScanner::MatchGame(record, command) ? 0 : 1;
+        count += MatchGame(record, command) ? 0 : 1;
     }
 }
 

@@ -1,5 +1,6 @@
 #include "data/MameCapture.h"
-#include "output/GameScanner.h"
+#include "output/ByteSink.h"
+#include "output/ListRun.h"
 #include "search/WizardCommand.h"
 
 #include "support/ScopedConditions.h"
@@ -202,27 +203,31 @@ TEST(MameCaptureTest, RealMame) {
     // games, and the parent of a clone found by its joystick while the clone is left out.
     InputFile input;
     ASSERT_EQ(input.Open(*outcome.listingPath), InputFile::OpenResult::OK);
-    GameScanner scanner;
     WizardState state;
     state.buttonsIndex = 3;
     state.orLess = true;
     state.playable = true;
-    scanner.m_searchCommand = ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE);
-    scanner.WriteNameList(input);
+    MemorySink playableNames;
+    std::int32_t playable =
+        RunList(input, {OutputType::NAMES, ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE)},
+                playableNames)
+            .matchCount;
     EXPECT_EQ(input.Element(), RecordElement::MACHINE);
-    EXPECT_EQ(scanner.m_resultText.find("\nz80\n"), std::string::npos);
-    std::int32_t playable = scanner.m_matchCount;
+    EXPECT_EQ(playableNames.Bytes().find("\nz80\n"), std::string::npos);
     state.noClones = true;
     state.joy4way = true;
-    scanner.m_searchCommand = ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE);
-    scanner.WriteNameList(input);
-    EXPECT_NE(scanner.m_resultText.find("\npuckman\n"), std::string::npos);
-    EXPECT_EQ(scanner.m_resultText.find("\npacman\n"), std::string::npos);
+    MemorySink parents;
+    std::int32_t fourWayParents =
+        RunList(input, {OutputType::NAMES, ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE)},
+                parents)
+            .matchCount;
+    EXPECT_NE(parents.Bytes().find("\npuckman\n"), std::string::npos);
+    EXPECT_EQ(parents.Bytes().find("\npacman\n"), std::string::npos);
     // Counted for this release with an XML parser: machines with a control of one or two buttons
     // (or none with buttons), not preliminary and runnable; of those, parents with a 4-way joystick.
     if (start.find("<mame build=\"0.251") != std::string::npos) {
         EXPECT_EQ(playable, 8322);
-        EXPECT_EQ(scanner.m_matchCount, 225);
+        EXPECT_EQ(fourWayParents, 225);
     }
 }
 

@@ -1,7 +1,7 @@
 #include "data/MergeUtility.h"
 
 #include "output/ByteSink.h"
-#include "output/GameScanner.h"
+#include "output/ListRun.h"
 #include "records/InputFile.h"
 #include "records/RecordReader.h"
 #include "support/TestFiles.h"
@@ -227,11 +227,9 @@ TEST_F(MergeTest, ReadsBackAsMergedFile) {
     ASSERT_EQ(input.Open(OutputPath()), InputFile::OpenResult::OK);
     std::string header;
     EXPECT_EQ(DetectInputFormat(input, header), FORMAT_MERGED);
-    GameScanner scanner;
-    scanner.m_searchCommand = "<category>maze";
-    scanner.WriteNameList(input);
-    EXPECT_EQ(scanner.m_resultText, "pacman\n");
-    EXPECT_EQ(scanner.m_matchCount, 1);
+    MemorySink names;
+    EXPECT_EQ(RunList(input, {OutputType::NAMES, "<category>maze"}, names).matchCount, 1);
+    EXPECT_EQ(names.Bytes(), "pacman\n");
 }
 
 // An output path that names a source is refused before anything is written, however it is spelt
@@ -351,12 +349,11 @@ TEST_F(MergeTest, MergesMachineListings) {
 
     InputFile input;
     ASSERT_EQ(input.Open(OutputPath()), InputFile::OpenResult::OK);
-    GameScanner scanner;
-    scanner.m_searchCommand = "<category>maze";
-    scanner.WriteNameList(input);
+    MemorySink names;
+    RunList(input, {OutputType::NAMES, "<category>maze"}, names);
     EXPECT_EQ(input.Format(), FORMAT_MERGED);
     EXPECT_EQ(input.Element(), RecordElement::MACHINE);
-    EXPECT_EQ(scanner.m_resultText, "pacman\npacmanf\n");
+    EXPECT_EQ(names.Bytes(), "pacman\npacmanf\n");
     EXPECT_NE(merged.find("\t\t<category>Maze</category>\n"), std::string::npos);
 }
 

@@ -1,5 +1,3 @@
-#include "output/ByteSink.h"
-#include "output/MalaListSettings.h"
 #include "output/WriterFixture.h"
 #include "search/WizardCommand.h"
 
@@ -19,11 +17,7 @@ class MachineListingTest : public test::WriterFixture {
 protected:
     void SetUp() override { OpenData("machines_small.xml"); }
 
-    std::string Names(const std::string& command) {
-        m_scanner.m_searchCommand = command;
-        m_scanner.WriteNameList(m_input);
-        return m_scanner.m_resultText;
-    }
+    std::string Names(const std::string& command) { return List(OutputType::NAMES, command); }
 };
 
 // The wizard's commands for machines: per-control buttons (not "reqbuttons"), no devices, joysticks by ways.
@@ -58,32 +52,25 @@ TEST_F(MachineListingTest, WizardCommandsMeanTheSame) {
 // Every writer reads machine records: names, XML with its closing tag, batch lines, descriptions.
 TEST_F(MachineListingTest, WritersReadMachines) {
     EXPECT_EQ(Names("cloneof"), "pacman\n");
-    m_scanner.m_searchCommand = "isbios=yes";
-    m_scanner.WriteXmlList(m_input);
-    EXPECT_EQ(m_scanner.m_resultText.substr(m_scanner.m_resultText.size() - 22), "\t</machine>\n\r\n</mame>\n");
-    EXPECT_NE(m_scanner.m_resultText.find("<machine name=\"neobios\""), std::string::npos);
-    m_scanner.m_searchCommand = "sourcefile=pacman/";
-    m_scanner.WriteBatchList(m_input, "copy %ROM%.zip roms");
-    EXPECT_EQ(m_scanner.m_resultText, "copy puckman.zip roms\ncopy pacman.zip roms\n");
-    m_scanner.WriteDescriptionList(m_input);
-    EXPECT_EQ(m_scanner.m_resultText, "Puck Man (Japan set 1)\nPac-Man (Midway)\n");
+    std::string xml = List(OutputType::XML, "isbios=yes");
+    EXPECT_TRUE(xml.ends_with("\t</machine>\n\r\n</mame>\n"));
+    EXPECT_NE(xml.find("<machine name=\"neobios\""), std::string::npos);
+    m_request.batchTemplate = "copy %ROM%.zip roms";
+    EXPECT_EQ(List(OutputType::BATCH, "sourcefile=pacman/"), "copy puckman.zip roms\ncopy pacman.zip roms\n");
+    EXPECT_EQ(List(OutputType::DESCRIPTIONS, "sourcefile=pacman/"), "Puck Man (Japan set 1)\nPac-Man (Midway)\n");
 }
 
 // Columns and MaLa entries take today's keys: buttons per control, players from the input element.
 TEST_F(MachineListingTest, ColumnsAndEntriesFindValues) {
-    m_scanner.m_searchCommand = "<machine name=,_buttons=,input_players=,tilt=,service=,rotate=";
-    m_scanner.WriteCsvList(m_input);
-    EXPECT_EQ(m_scanner.m_resultText, "neobios,4 & 4,2,,yes,0\n"
-                                      "puckman,,2,,,90\n"
-                                      "pacman,,2,,,90\n"
-                                      "dariusg,3 & 3,2,yes,yes,0 & 0\n"
-                                      "wiping,1,2,,,90\n"
-                                      "z80,,,,,\n");
+    EXPECT_EQ(List(OutputType::CSV, "<machine name=,_buttons=,input_players=,tilt=,service=,rotate="),
+              "neobios,4 & 4,2,,yes,0\n"
+              "puckman,,2,,,90\n"
+              "pacman,,2,,,90\n"
+              "dariusg,3 & 3,2,yes,yes,0 & 0\n"
+              "wiping,1,2,,,90\n"
+              "z80,,,,,\n");
 
-    m_scanner.m_searchCommand = "name=dariusg";
-    MemorySink sink;
-    ASSERT_TRUE(m_scanner.WriteMalaList(m_input, sink, MalaListSettings{}));
-    const std::string& bytes = sink.Bytes();
+    std::string bytes = List(OutputType::MALA, "name=dariusg");
     auto text = [](std::string_view value) {
         return std::string{'\x06', static_cast<char>(value.size())} + std::string(value);
     };

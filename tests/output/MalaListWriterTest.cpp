@@ -1,9 +1,5 @@
-#include "output/ByteSink.h"
 #include "output/MalaEncoding.h"
-#include "output/MalaListSettings.h"
 #include "output/WriterFixture.h"
-
-#include <sys/stat.h>
 
 namespace pellaquin {
 namespace {
@@ -28,38 +24,36 @@ std::string Games(int count) {
 
 class MalaListWriterTest : public test::WriterFixture {
 protected:
-    std::string Write(const std::string& title) {
-        MemorySink sink;
-        EXPECT_TRUE(m_scanner.WriteMalaList(m_input, sink, MalaListSettings{title}));
-        return sink.Bytes();
+    std::string Write(const std::string& title, const std::string& command = "=") {
+        m_request.mala.title = title;
+        std::string bytes = List(OutputType::MALA, command);
+        EXPECT_EQ(m_result.status, ListStatus::DONE);
+        return bytes;
     }
 };
 
 // The header: title, two empty strings, the fixed date twice, the marker and the count field.
 TEST_F(MalaListWriterTest, HeaderForEmptyAndFiveByteTitles) {
     OpenBytes(Games(0));
-    m_scanner.m_searchCommand = "=";
     std::string date = "\x11\xb1\x60\xf5\xf2\x8f\x28\xe3\x40";
     std::string empty = Write("");
     EXPECT_EQ(empty, std::string("\x01\x06\x00\x06\x00\x06\x00", 7) + date + date +
                          std::string("\x08\x03\x00\x00\x02\x00\x00", 7));
-    EXPECT_EQ(m_scanner.m_countOffset, 27);
+    EXPECT_EQ(mala::CountOffset(""), 27);
 
     std::string titled = Write("Shoot");
     EXPECT_EQ(titled.size(), 37u);
     EXPECT_EQ(titled.substr(1, 7), Text("Shoot"));
-    EXPECT_EQ(m_scanner.m_countOffset, 32);
-    EXPECT_EQ(m_scanner.m_resultText, "");
+    EXPECT_EQ(mala::CountOffset("Shoot"), 32);
 }
 
 // The count field, patched at the end, holds 16 bits and stops at 65535.
 TEST_F(MalaListWriterTest, CountBytes) {
-    m_scanner.m_searchCommand = "=";
     for (int count : {0, 255, 300}) {
         OpenBytes(Games(count));
         std::string bytes = Write("");
         EXPECT_EQ(bytes.substr(27, 2), mala::CountBytes(count)) << count;
-        EXPECT_EQ(m_scanner.m_matchCount, count);
+        EXPECT_EQ(m_result.matchCount, count);
     }
     EXPECT_EQ(mala::CountBytes(300), std::string("\x2c\x01", 2));
     EXPECT_EQ(mala::CountBytes(255), std::string("\xff\x00", 2));
@@ -69,8 +63,7 @@ TEST_F(MalaListWriterTest, CountBytes) {
 // One game entry, value by value, from a listing record.
 TEST_F(MalaListWriterTest, EntryBytesForAListingGame) {
     OpenData("listxml_small.xml");
-    m_scanner.m_searchCommand = "sourcefile=pacman.c & !cloneof";
-    std::string bytes = Write("");
+    std::string bytes = Write("", "sourcefile=pacman.c & !cloneof");
     std::string expected = "\x01" + Text("puckman") + Text("") + Text("") + Text("pacman.c") +
                            Text("PuckMan (Japan set 1, Probably Bootleg)") + Int16(1980) + Text("Namco") + Text("") +
                            Int8(1) + Int8(2) + Text("P") + Text("joy4way") + Text("raster") + Text("vertical") +
@@ -81,7 +74,7 @@ TEST_F(MalaListWriterTest, EntryBytesForAListingGame) {
     }
     expected += Int8(0) + std::string(1, '\0');
     EXPECT_EQ(bytes.substr(32), expected);
-    EXPECT_EQ(m_scanner.m_matchCount, 1);
+    EXPECT_EQ(m_result.matchCount, 1);
 }
 
 // Numbers: leading digits only, 0 when there are none (never the previous game's), low bits kept.
@@ -94,7 +87,6 @@ TEST_F(MalaListWriterTest, NumbersAndStrings) {
               longName +
               "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/>"
               "</game>\n");
-    m_scanner.m_searchCommand = "=";
     std::string bytes = Write(std::string(400, 't'));
     std::size_t first = 27 + 255 + 5;
     ASSERT_EQ(bytes.substr(1, 2), "\x06\xff");
@@ -112,22 +104,6 @@ TEST_F(MalaListWriterTest, NumbersAndStrings) {
     std::string secondEntry = bytes.substr(second);
     EXPECT_EQ(secondEntry.substr(3 + 255 + 2 + 2 + 2 + 2, 3), Int16(0));
     EXPECT_NE(secondEntry.find(Text("horizontal") + Int16(0) + Int16(0)), std::string::npos);
-}
-
-// A file that cannot be written is reported, and the previous file and results stay as they were.
-TEST_F(MalaListWriterTest, UnwritableTargetLeavesEverythingAsItWas) {
-    OpenData("listxml_small.xml");
-    m_scanner.m_searchCommand = "=";
-    m_scanner.m_resultText = "previous";
-    m_scanner.m_matchCount = 7;
-    EXPECT_FALSE(m_scanner.WriteMalaList(m_input, (m_folder.Path() / "no/such/folder.mlg").string(), {}));
-    EXPECT_EQ(m_scanner.m_resultText, "previous");
-    EXPECT_EQ(m_scanner.m_matchCount, 7);
-
-    std::string target = m_folder.Write("list.mlg", "old list");
-    ASSERT_TRUE(m_scanner.WriteMalaList(m_input, target, {"Title"}));
-    EXPECT_EQ(test::ReadWholeFile(target).substr(0, 8), "\x01" + Text("Title"));
-    EXPECT_EQ(m_scanner.m_matchCount, 5);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "output/GameScanner.h"
+#include "output/ByteSink.h"
+#include "output/ListRun.h"
 
 #include "support/TestFiles.h"
 
@@ -8,17 +9,26 @@
 
 namespace pellaquin::test {
 
-// A scanner with the main window's defaults and an input file opened from tests/data or from bytes.
+// An input file opened from tests/data or from bytes, and lists run over it with the main window's
+// defaults.
 class WriterFixture : public ::testing::Test {
 protected:
-    WriterFixture() { m_scanner.m_fieldSeparator.push_back(','); }
-
     void OpenData(std::string_view name) { Open(DataPath(name)); }
     void OpenBytes(std::string_view bytes) { Open(m_folder.Write("input.xml", bytes)); }
 
+    // The bytes of the list of `type` for `command` (for CSV, the column list); its result in m_result.
+    std::string List(OutputType type, std::string command) {
+        m_request.type = type;
+        m_request.command = std::move(command);
+        MemorySink sink;
+        m_result = RunList(m_input, m_request, sink);
+        return sink.Bytes();
+    }
+
     TemporaryFolder m_folder;
     InputFile m_input;
-    GameScanner m_scanner;
+    ListRequest m_request;
+    ListResult m_result;
 
 private:
     void Open(const std::string& path) { ASSERT_EQ(m_input.Open(path), InputFile::OpenResult::OK); }

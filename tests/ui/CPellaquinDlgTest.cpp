@@ -15,8 +15,8 @@
 #include <QTest>
 
 #include "DialogScript.h"
-#include "platform/FileDialogSeam.h"
 #include "support/FailingReads.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CMalaListDlg.h"
@@ -33,28 +33,11 @@ using Dlg = CPellaquinDlg;
 
 using test::DataPath;
 using test::ReadWholeFile;
+using test::ScriptedFileDialogs;
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
-
-// Answers every file dialog with the next of `paths` (an empty one cancels), and counts them.
-class ScriptedFileDialogs {
-public:
-    explicit ScriptedFileDialogs(std::vector<std::string> paths) : m_paths(std::move(paths)) {
-        SetFileDialogHandler([this](const FileDialogRequest& request) -> std::optional<std::string> {
-            m_requests.push_back(request);
-            std::string next = m_requests.size() <= m_paths.size() ? m_paths[m_requests.size() - 1] : "";
-            return next.empty() ? std::nullopt : std::optional<std::string>(next);
-        });
-    }
-    ~ScriptedFileDialogs() { SetFileDialogHandler(nullptr); }
-    const std::vector<FileDialogRequest>& Requests() const { return m_requests; }
-
-private:
-    std::vector<std::string> m_paths;
-    std::vector<FileDialogRequest> m_requests;
-};
 
 // Records the text and icon of every message box, answering it with OK.
 struct MessageLog {
@@ -358,88 +341,111 @@ private slots:
         QVERIFY(CommandLine(*window)->text().startsWith("(!buttons=) & "));
     }
 
-    // Browsing three games past the end keeps the last game and then shows it again with "Prev".
-    void browsingPastTheEnd() {
-        std::string games = "<mame>\n";
-        for (const char* name : {"one", "two", "three"}) {
-            games +=
-                std::string("\t<game name=\"") + name + "\">\n\t\t<description>" + name + "</description>\n\t</game>\n";
+    // Each wizard box asks for its own term: ticked alone (buttons "any", "Playable" off) it composes exactly
+    // this command; the category box with "Not" reads the chosen item.
+    void eachWizardBoxAlone_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("command");
+        const std::pair<int, const char*> boxes[] = {
+            {Dlg::ID_COCKTAIL, "name=cocktail"},
+            {Dlg::ID_HORIZONTAL, "(rotate=0 | rotate=180)"},
+            {Dlg::ID_VERTICAL, "(rotate=90 | rotate=270)"},
+            {Dlg::ID_JOY2WAY, "joy2way"},
+            {Dlg::ID_JOY4WAY, "joy4way"},
+            {Dlg::ID_JOY8WAY, "joy8way"},
+            {Dlg::ID_DIAL, "dial"},
+            {Dlg::ID_TRACKBALL, "trackball"},
+            {Dlg::ID_PEDAL, "pedal"},
+            {Dlg::ID_NO_CLONES, "!cloneof"},
+            {Dlg::ID_NO_SAMPLES, "!sample_name="},
+            {Dlg::ID_PLAYABLE, "!emulation=preliminary"},
+        };
+        for (const auto& [box, command] : boxes) {
+            QTest::newRow(command) << "listxml_small.xml" << box << command;
         }
-        std::string path = m_folder->filePath("three.xml").toStdString();
-        WriteFile(path, games);
-        auto window = OpenWindow(path);
-        QCOMPARE(View(*window), QString("<game name=\"one\">\n\t<description>one</description>\n</game>"));
-        test::Click(*window, Dlg::ID_NEXT);
-        test::Click(*window, Dlg::ID_NEXT);
-        QVERIFY(View(*window).contains("three"));
-        test::Click(*window, Dlg::ID_NEXT);
-        QVERIFY(View(*window).contains("three"));
-        QVERIFY(Enabled(*window, Dlg::ID_NEXT));
-        test::Click(*window, Dlg::ID_PREV);
-        QVERIFY(View(*window).contains("three"));
-        test::Click(*window, Dlg::ID_PREV);
-        QVERIFY(View(*window).contains("two"));
+        QTest::newRow("category") << "merged_small.xml" << int(Dlg::ID_NOT) << "!Ball & Paddle";
+    }
+    void eachWizardBoxAlone() {
+        QFETCH(QString, file);
+        QFETCH(int, box);
+        QFETCH(QString, command);
+        auto window = OpenWindow(DataPath(file.toStdString()));
+        auto* buttons = test::Control<QComboBox>(*window, Dlg::ID_BUTTONS);
+        buttons->setFocus();
+        for (int step = 0; step < 3; ++step) {
+            QTest::keyClick(buttons, Qt::Key_Up);
+        }
+        test::Click(*window, Dlg::ID_PLAYABLE);
+        QCOMPARE(CommandLine(*window)->text(), QString());
+        if (box == Dlg::ID_NOT) {
+            auto* category = test::Control<QComboBox>(*window, Dlg::ID_CATEGORY);
+            category->setFocus();
+            QTest::keyClick(category, Qt::Key_Down);
+        }
+        test::Click(*window, box);
+        QCOMPARE(CommandLine(*window)->text(), command);
     }
 
-    // After 199 steps "Next" is off for good, and "Prev" does not bring it back.
-    void browsingStopsAtTheLastEntry() {
-        std::string games = "<mame>\n";
-        for (int i = 0; i < 210; ++i) {
-            games += "<game name=\"g" + std::to_string(i) + "\">\n</game>\n";
+    // A saved list or a MaLa file that cannot be written is said, naming the file.
+    void unwritableFilesAreSaid() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        std::string blocker = m_folder->filePath("file").toStdString();
+        WriteFile(blocker, "not a folder");
+        std::string target = blocker + "/names.txt";
+        const std::vector<QString> said = {QString::fromStdString("Cannot write the output file " + target)};
+        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
+        {
+            ScriptedFileDialogs dialogs({target});
+            QCOMPARE(Go(*window, "!cloneof", true, true).texts, said);
         }
-        std::string path = m_folder->filePath("many.xml").toStdString();
-        WriteFile(path, games);
-        auto window = OpenWindow(path);
-        for (int i = 0; i < 199; ++i) {
-            test::Click(*window, Dlg::ID_NEXT);
-        }
-        QVERIFY(View(*window).contains("\"g199\""));
-        QVERIFY(!Enabled(*window, Dlg::ID_NEXT));
-        test::Click(*window, Dlg::ID_PREV);
-        QVERIFY(View(*window).contains("\"g198\""));
-        QVERIFY(!Enabled(*window, Dlg::ID_NEXT));
+        QCOMPARE(Label(*window), QString("Found:4 matches"));
+        test::Control<QRadioButton>(*window, Dlg::ID_MALA)->setChecked(true);
+        ScriptedFileDialogs dialogs({target});
+        QCOMPARE(Go(*window, "!cloneof", false, true).texts, said);
+        QCOMPARE(ReadWholeFile(blocker), std::string("not a folder"));
     }
 
-    // The description search: the same text goes on, another text starts again, and "Input file" and
-    // "Prev" come back to the games found.
+    // "Next" and "Prev" page through the games, the first game shown with "Prev" off.
+    void browsing() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        QVERIFY(View(*window).startsWith("<game name=\"puckman\""));
+        test::Click(*window, Dlg::ID_NEXT);
+        QVERIFY(View(*window).startsWith("<game name=\"pacman\""));
+        QVERIFY(Enabled(*window, Dlg::ID_PREV));
+        test::Click(*window, Dlg::ID_PREV);
+        QVERIFY(View(*window).startsWith("<game name=\"puckman\""));
+        QVERIFY(!Enabled(*window, Dlg::ID_PREV) && Enabled(*window, Dlg::ID_NEXT));
+    }
+
+    // The description search opens on the last text, shows the game found from its description line,
+    // "Input file" shows that game whole, and a text found nowhere says so.
     void descriptionSearch() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
-        // Types `text` into the search dialog and confirms it, or cancels it for a null text.
+        QString lastText;
+        // Types `text` into the search dialog and confirms it.
         auto search = [&](const QString& text) {
             MessageLog messages;
             test::ScriptedModals prompts([&](QDialog& prompt) {
                 if (auto* box = qobject_cast<QMessageBox*>(&prompt)) {
                     messages.texts.push_back(box->text());
-                    test::Click(prompt, 1);
-                    return;
+                } else {
+                    auto* edit = test::Control<QLineEdit>(prompt, CSearchDlg::ID_TEXT);
+                    QCOMPARE(edit->text(), lastText);
+                    test::TypeOver(*edit, text);
                 }
-                if (!text.isNull()) {
-                    test::TypeOver(*test::Control<QLineEdit>(prompt, CSearchDlg::ID_TEXT), text);
-                }
-                test::Click(prompt, text.isNull() ? 2 : 1);
+                test::Click(prompt, 1);
             });
             test::Click(*window, Dlg::ID_SEARCH);
+            lastText = text;
             return messages.texts;
         };
-        QVERIFY(search("P").empty());
-        QVERIFY(View(*window).startsWith("<description>PuckMan"));
-        search("P");
-        QVERIFY(View(*window).startsWith("<description>Pac-Man"));
-        QVERIFY(View(*window).endsWith("</game>"));
-        test::Click(*window, Dlg::ID_INPUT_FILE_VIEW);
-        QVERIFY(View(*window).startsWith("<game name=\"pacman\""));
-        QCOMPARE(Label(*window), QString("Example ROM description:  You can search on anything listed in here."));
-        // A cancelled dialog repeats the last text from where reading stopped: nothing after Pac-Man.
-        QCOMPARE(search(QString()), std::vector<QString>{"No matches found"});
-        // The search minds case and starts at the description's first letter.
-        QCOMPARE(search("pac"), std::vector<QString>{"No matches found"});
-        QCOMPARE(search("Man"), std::vector<QString>{"No matches found"});
         QVERIFY(search("Space").empty());
         QVERIFY(View(*window).startsWith("<description>Space Invaders"));
         test::Click(*window, Dlg::ID_INPUT_FILE_VIEW);
         QVERIFY(View(*window).startsWith("<game name=\"invaders\""));
-        test::Click(*window, Dlg::ID_PREV);
-        QVERIFY(View(*window).startsWith("<game name=\"pacman\""));
+        QCOMPARE(Label(*window), QString("Example ROM description:  You can search on anything listed in here."));
+        QCOMPARE(search("Nothing like it"), std::vector<QString>{"No matches found"});
     }
 
     // The MaLa list is written to the chosen file; then "File" is ticked and "Window" is not.

@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -18,12 +17,12 @@
 #include <QUrl>
 
 #include "DialogScript.h"
-#include "app/RegistryKey.h"
 #include "app/RegistryStoreFile.h"
 #include "app/SettingsLocation.h"
+#include "app/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
-#include "platform/FileDialogSeam.h"
+#include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
 #include "ui/CPellaquinSettingsDlg.h"
 
@@ -39,18 +38,9 @@ constexpr char LISTING[] =
 constexpr char CATVER[] = "[Category]\na=Maze\n";
 constexpr char CONTROLS[] = "<game romname=\"a\" numPlayers=\"2\">\n<player number=\"1\"/>\n</game>\n";
 
-// The four values a writer stores, as "Set" would.
-struct StoredPaths {
-    std::string input, listing, catver, controls;
-};
-
+// Stores the four paths, as "Set" would.
 void Store(const StoredPaths& paths) {
-    CRegistryKey writer(CRegistryKey::MODE_CREATE);
-    QVERIFY(writer.Open("Software\\Pellaquin"));
-    writer.Value("inputXMLFile").SetText(paths.input);
-    writer.Value("listXMLFile").SetText(paths.listing);
-    writer.Value("catverFile").SetText(paths.catver);
-    writer.Value("controlsFile").SetText(paths.controls);
+    QVERIFY(SaveStoredPaths(paths));
 }
 
 // The stored values in file order, or nothing when the key was never created.
@@ -97,20 +87,10 @@ private slots:
         QVERIFY(m_home->isValid());
         ::setenv("XDG_CONFIG_HOME", Path("config").c_str(), 1);
         ::setenv("XDG_DATA_HOME", Path("data").c_str(), 1);
-        m_answers.clear();
-        m_requests.clear();
-        SetFileDialogHandler([this](const FileDialogRequest& request) {
-            m_requests.push_back(request);
-            std::optional<std::string> answer;
-            if (!m_answers.empty()) {
-                answer = m_answers.front();
-                m_answers.pop_front();
-            }
-            return answer;
-        });
+        m_dialogs.emplace();
     }
     void cleanup() {
-        SetFileDialogHandler(nullptr);
+        m_dialogs.reset();
         m_home.reset();
     }
 
@@ -163,13 +143,13 @@ private slots:
         QVERIFY(!Enabled(*dialog, Dlg::ID_MERGE));
         test::TypeOver(*test::Control<QLineEdit>(*dialog, Dlg::ID_INPUT_PATH), "/typed.xml");
         QVERIFY(!Enabled(*dialog, Dlg::ID_SET));
-        m_answers.push_back("/c.xml");
-        m_answers.push_back("/v.ini");
+        m_dialogs->Answer("/c.xml");
+        m_dialogs->Answer("/v.ini");
         test::Click(*dialog, Dlg::ID_CONTROLS_BROWSE);
         test::Click(*dialog, Dlg::ID_CATVER_BROWSE);
         test::Click(*dialog, Dlg::ID_INPUT_BROWSE);
         QVERIFY(!Enabled(*dialog, Dlg::ID_SET));
-        m_answers.push_back("/chosen.xml");
+        m_dialogs->Answer("/chosen.xml");
         test::Click(*dialog, Dlg::ID_INPUT_BROWSE);
         QVERIFY(Enabled(*dialog, Dlg::ID_SET));
         QCOMPARE(FieldText(*dialog, Dlg::ID_INPUT_PATH), std::string("/chosen.xml"));
@@ -218,11 +198,11 @@ private slots:
         auto dialog = Open();
         test::Click(*dialog, button);
         QCOMPARE(FieldText(*dialog, field), held.toStdString());
-        m_answers.push_back("/picked");
+        m_dialogs->Answer("/picked");
         test::Click(*dialog, button);
         QCOMPARE(FieldText(*dialog, field), std::string("/picked"));
-        QCOMPARE(m_requests.size(), std::size_t(2));
-        for (const FileDialogRequest& request : m_requests) {
+        QCOMPARE(m_dialogs->Requests().size(), std::size_t(2));
+        for (const FileDialogRequest& request : m_dialogs->Requests()) {
             QCOMPARE(int(request.kind), kind);
             QCOMPARE(QString::fromStdString(request.title), title);
             QCOMPARE(request.filters.size(), std::size_t(1));
@@ -249,7 +229,7 @@ private slots:
         auto dialog = Open();
         for (int index = 0; index < order.size(); ++index) {
             QVERIFY(!Enabled(*dialog, Dlg::ID_MERGE));
-            m_answers.push_back(listing);
+            m_dialogs->Answer(listing);
             test::Click(*dialog, order[index]);
         }
         QVERIFY(Enabled(*dialog, Dlg::ID_MERGE));
@@ -263,7 +243,7 @@ private slots:
         auto dialog = Open();
         for (const std::string& answer :
              {std::string("/in.xml"), listing, std::string("/c.xml"), std::string("/v.ini")}) {
-            m_answers.push_back(answer);
+            m_dialogs->Answer(answer);
         }
         for (int id : {Dlg::ID_INPUT_BROWSE, Dlg::ID_LISTING_BROWSE, Dlg::ID_CONTROLS_BROWSE, Dlg::ID_CATVER_BROWSE}) {
             test::Click(*dialog, id);
@@ -284,7 +264,7 @@ private slots:
     // Cancel stores nothing, not even the key, yet hands back the input file browsed meanwhile.
     void cancelStoresNothing() {
         auto dialog = Open();
-        m_answers.push_back("/browsed.xml");
+        m_dialogs->Answer("/browsed.xml");
         test::Click(*dialog, Dlg::ID_INPUT_BROWSE);
         test::Click(*dialog, Dlg::ID_CANCEL);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
@@ -327,12 +307,12 @@ private slots:
         std::string listing = WriteFile("list.xml", LISTING);
         auto dialog = Open();
         MessageLog messages;
-        m_answers.push_back(listing);
+        m_dialogs->Answer(listing);
         test::Click(*dialog, Dlg::ID_LISTING_BROWSE);
         QCOMPARE(FieldText(*dialog, Dlg::ID_LISTING_PATH), listing);
         QVERIFY(messages.Boxes().empty());
-        QCOMPARE(m_requests.size(), std::size_t(1));
-        const FileDialogRequest& request = m_requests[0];
+        QCOMPARE(m_dialogs->Requests().size(), std::size_t(1));
+        const FileDialogRequest& request = m_dialogs->Requests()[0];
         QCOMPARE(int(request.kind), int(Kind::OPEN));
         QCOMPARE(request.title, std::string("Point me to MAME or MAME's xml file please..."));
         QCOMPARE(request.initialPath, std::string());
@@ -359,7 +339,7 @@ private slots:
         std::filesystem::permissions(program, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
         auto dialog = Open();
         MessageLog messages;
-        m_answers.push_back(program);
+        m_dialogs->Answer(program);
         test::Click(*dialog, Dlg::ID_LISTING_BROWSE);
 
         QCOMPARE(messages.Boxes().size(), std::size_t(succeeds ? 1 : 2));
@@ -389,11 +369,11 @@ private slots:
         QVERIFY(!Enabled(*dialog, Dlg::ID_SET));
 
         std::string merged = Path("merged.xml");
-        m_answers.push_back(merged);
+        m_dialogs->Answer(merged);
         test::Click(*dialog, Dlg::ID_MERGE);
         QVERIFY(messages.Boxes().empty());
-        QCOMPARE(m_requests.back().title, std::string("Save merged file as..."));
-        QCOMPARE(m_requests.back().defaultExtension, std::string("xml"));
+        QCOMPARE(m_dialogs->Requests().back().title, std::string("Save merged file as..."));
+        QCOMPARE(m_dialogs->Requests().back().defaultExtension, std::string("xml"));
         QCOMPARE(FieldText(*dialog, Dlg::ID_INPUT_PATH), merged);
         QVERIFY(Enabled(*dialog, Dlg::ID_SET));
         QCOMPARE(dialog->InputPath(), merged);
@@ -410,7 +390,7 @@ private slots:
         Store({"/in.xml", listing, WriteFile("catver.ini", CATVER), WriteFile("controls.xml", CONTROLS)});
         auto dialog = Open();
         MessageLog messages;
-        m_answers.push_back(listing);
+        m_dialogs->Answer(listing);
         test::Click(*dialog, Dlg::ID_MERGE);
         QCOMPARE(messages.Boxes().size(), std::size_t(1));
         QCOMPARE(messages.Boxes()[0].text,
@@ -439,8 +419,7 @@ private:
     }
 
     std::optional<QTemporaryDir> m_home;
-    std::deque<std::optional<std::string>> m_answers;
-    std::vector<FileDialogRequest> m_requests;
+    std::optional<test::ScriptedFileDialogs> m_dialogs;
 };
 
 } // namespace pellaquin

@@ -1,0 +1,33 @@
+#include "output/GameScanner.h"
+
+#include "output/ByteSink.h"
+#include "records/ScanCycle.h"
+
+namespace pellaquin {
+
+ListResult GameScanner::WriteGames(ByteSink& sink, HeaderText header, const std::function<GameWork()>& makeWork) {
+    ScanCycle scan(m_input, m_reader);
+    std::string headerText;
+    scan.Start(headerText);
+    bool written = header == HeaderText::DROP || sink.Write(headerText);
+    ListResult result;
+    result.matchCount =
+        ScanInBatches(scan, makeWork, [&](std::string_view text) { written = sink.Write(text) && written; });
+    result.status = written ? ListStatus::DONE : ListStatus::WRITE_FAILED;
+    return result;
+}
+
+ListResult GameScanner::WriteMatchingGames(const ListRequest& request, ByteSink& sink, HeaderText header,
+                                           const std::function<GameFormat()>& makeFormat) {
+    return WriteGames(sink, header, [&]() -> GameWork {
+        return [&command = request.command, format = makeFormat()](std::string_view record, std::string& out) {
+            if (MatchGame(record, command)) {
+                return false;
+            }
+            format(record, out);
+            return true;
+        };
+    });
+}
+
+} // namespace pellaquin

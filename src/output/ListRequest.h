@@ -1,0 +1,53 @@
+#pragma once
+
+#include "output/MalaListSettings.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace pellaquin {
+
+enum class OutputType { XML, CSV, BATCH, DESCRIPTIONS, NAMES, MALA, ATOMIC_FE };
+
+// What one list run is asked for: the same value from the window and from the command line.
+struct ListRequest {
+    ListRequest() = default;
+    ListRequest(OutputType listType, std::string searchCommand) : type(listType), command(std::move(searchCommand)) {}
+
+    OutputType type = OutputType::DESCRIPTIONS;
+    // The search command as typed (for the CSV list, its column list); its double quotes are removed
+    // before the run.
+    std::string command;
+    // What separates the CSV list's columns, and replaces the separator inside a value.
+    std::string fieldSeparator = ",";
+    // The batch list's line; "%ROM%" stands for each game's name.
+    std::string batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
+    MalaListSettings mala;
+    // The line ends the window shows: every "\n" of the list becomes "\r\n", and for the Atomic FE list
+    // ".zip\r\n", so each line names the game's zip. The MaLa list has no lines.
+    bool windowLineEnds = false;
+};
+
+enum class ListStatus {
+    DONE,
+    EMPTY_COMMAND,
+    INPUT_READ_FAILED,   // the input failed to read part-way: the list would be cut short
+    OUTPUT_NOT_WRITABLE, // the output file could not be opened
+    WRITE_FAILED,        // a write to the output failed
+};
+
+struct ListResult {
+    ListStatus status = ListStatus::DONE;
+    // The games written.
+    std::int32_t matchCount = 0;
+};
+
+// What the user is told for `status`; `outputPath` names the output file in the messages about it.
+// Empty for DONE.
+std::string ListStatusMessage(ListStatus status, std::string_view outputPath = {});
+
+// The message for an output file that cannot be written, naming it.
+std::string OutputNotWritableMessage(std::string_view outputPath);
+
+} // namespace pellaquin

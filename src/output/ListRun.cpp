@@ -1,0 +1,111 @@
+#include "output/ListRun.h"
+
+#include "output/ByteSink.h"
+#include "output/GameScanner.h"
+#include "records/ByteText.h"
+#include "records/InputOpening.h"
+
+namespace pellaquin {
+
+namespace {
+
+// Gives the bytes to another sink with every "\n" made `lineEnd`.
+class LineEndSink : public ByteSink {
+public:
+    LineEndSink(ByteSink& target, std::string_view lineEnd) : m_target(target), m_lineEnd(lineEnd) {}
+
+    bool Write(std::string_view bytes) override {
+        m_converted.assign(bytes);
+        ReplaceAll(m_converted, "\n", m_lineEnd);
+        return m_target.Write(m_converted);
+    }
+    bool WriteAt(std::int64_t, std::string_view) override { return false; }
+
+private:
+    ByteSink& m_target;
+    std::string_view m_lineEnd;
+    std::string m_converted;
+};
+
+ListResult RunWriter(GameScanner& scanner, const ListRequest& request, ByteSink& sink) {
+    switch (request.type) {
+    case OutputType::XML:
+        return scanner.WriteXmlList(request, sink);
+    case OutputType::CSV:
+        return scanner.WriteCsvList(request, sink);
+    case OutputType::BATCH:
+        return scanner.WriteBatchList(request, sink);
+    case OutputType::DESCRIPTIONS:
+        return scanner.WriteDescriptionList(request, sink);
+    case OutputType::NAMES:
+    case OutputType::ATOMIC_FE:
+        return scanner.WriteNameList(request, sink);
+    case OutputType::MALA:
+        return scanner.WriteMalaList(request, sink);
+    }
+    return {};
+}
+
+} // namespace
+
+std::string OutputNotWritableMessage(std::string_view outputPath) {
+    return "Cannot write the output file " + std::string(outputPath);
+}
+
+std::string ListStatusMessage(ListStatus status, std::string_view outputPath) {
+    switch (status) {
+    case ListStatus::DONE:
+        break;
+    case ListStatus::EMPTY_COMMAND:
+        return "Error! Nothing to search for";
+    case ListStatus::INPUT_READ_FAILED:
+        return std::string(InputOpeningMessage(InputOpening::CANNOT_READ));
+    case ListStatus::OUTPUT_NOT_WRITABLE:
+    case ListStatus::WRITE_FAILED:
+        return OutputNotWritableMessage(outputPath);
+    }
+    return {};
+}
+
+ListStatus CheckListRequest(const ListRequest& request) {
+    return request.command.empty() ? ListStatus::EMPTY_COMMAND : ListStatus::DONE;
+}
+
+ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink) {
+    if (CheckListRequest(request) != ListStatus::DONE) {
+        return {CheckListRequest(request), 0};
+    }
+    ListRequest run = request;
+    RemoveChar(run.command, '"');
+    GameScanner scanner(input);
+    ListResult result;
+    if (run.windowLineEnds && run.type != OutputType::MALA) {
+        LineEndSink converted(sink, run.type == OutputType::ATOMIC_FE ? ".zip\r\n" : "\r\n");
+        result = RunWriter(scanner, run, converted);
+    } else {
+        result = RunWriter(scanner, run, sink);
+    }
+    // A scan ends at a read error as at the end of the file; unsaid, a list cut short would pass for the
+    // whole one.
+    if (input.HadReadError()) {
+        result.status = ListStatus::INPUT_READ_FAILED;
+    }
+    return result;
+}
+
+ListResult RunListToFile(InputFile& input, const ListRequest& request, const std::string& path) {
+    if (CheckListRequest(request) != ListStatus::DONE) {
+        return {CheckListRequest(request), 0};
+    }
+    ReplacingFileSink file(path);
+    if (!file.Open()) {
+        return {ListStatus::OUTPUT_NOT_WRITABLE, 0};
+    }
+    ListResult result = RunList(input, request, file);
+    if (result.status == ListStatus::DONE && !file.Commit()) {
+        result.status = ListStatus::WRITE_FAILED;
+    }
+    return result;
+}
+
+} // namespace pellaquin

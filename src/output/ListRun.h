@@ -1,0 +1,26 @@
+#pragma once
+
+#include "output/ListRequest.h"
+#include "records/InputFile.h"
+
+#include <string>
+
+namespace pellaquin {
+
+class ByteSink;
+
+// EMPTY_COMMAND when `request` cannot run (its command is empty), else DONE. A command of double quotes
+// only is not empty: it runs as the empty search command, which matches every game.
+ListStatus CheckListRequest(const ListRequest& request);
+
+// Runs the list `request` asks for over the whole of `input` (open, its format recognised) into `sink`:
+// the one path every list of the window and the command line takes. The list's line ends are the
+// window's when the request asks for them. A read error of the input ends the run as
+// INPUT_READ_FAILED, whatever reached the sink by then.
+ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink);
+
+// The same into the file at `path`, which is replaced only by a whole list: on any status but DONE it
+// is as it was.
+ListResult RunListToFile(InputFile& input, const ListRequest& request, const std::string& path);
+
+} // namespace pellaquin

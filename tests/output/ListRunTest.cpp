@@ -1,0 +1,76 @@
+#include "output/WriterFixture.h"
+
+namespace pellaquin {
+namespace {
+
+using ListRunTest = test::WriterFixture;
+
+// A sink whose every write fails, as a full disk makes them.
+class RefusingSink : public ByteSink {
+public:
+    bool Write(std::string_view) override { return false; }
+    bool WriteAt(std::int64_t, std::string_view) override { return false; }
+};
+
+// An empty command is refused before anything is read or written; one of double quotes only is the
+// empty search command, which keeps every game.
+TEST_F(ListRunTest, EmptyAndQuotesOnlyCommands) {
+    OpenData("listxml_small.xml");
+    EXPECT_EQ(List(OutputType::NAMES, ""), "");
+    EXPECT_EQ(m_result.status, ListStatus::EMPTY_COMMAND);
+    std::string target = m_folder.Write("list.txt", "old");
+    EXPECT_EQ(RunListToFile(m_input, m_request, target).status, ListStatus::EMPTY_COMMAND);
+    EXPECT_EQ(test::ReadWholeFile(target), "old");
+
+    EXPECT_EQ(List(OutputType::NAMES, "\"\""), "puckman\npacman\nsf2\ninvaders\nufo\n");
+    EXPECT_EQ(List(OutputType::NAMES, "\"!cloneof\""), "puckman\nsf2\ninvaders\nufo\n");
+    EXPECT_EQ(m_result.status, ListStatus::DONE);
+}
+
+// The window's line ends: CR LF for every list, ".zip" names for the Atomic FE list, none for MaLa.
+TEST_F(ListRunTest, WindowLineEnds) {
+    OpenData("listxml_small.xml");
+    EXPECT_EQ(List(OutputType::ATOMIC_FE, "name=cocktail"), "puckman\npacman\n");
+    m_request.windowLineEnds = true;
+    EXPECT_EQ(List(OutputType::ATOMIC_FE, "name=cocktail"), "puckman.zip\r\npacman.zip\r\n");
+    EXPECT_EQ(List(OutputType::NAMES, "name=cocktail"), "puckman\r\npacman\r\n");
+    EXPECT_EQ(List(OutputType::ATOMIC_FE, "no such game"), "");
+    std::string xml = List(OutputType::XML, "name=sf2");
+    EXPECT_TRUE(xml.starts_with("<?xml version=\"1.0\"?>\r\n"));
+    EXPECT_TRUE(xml.ends_with("\t</game>\r\n\r\r\n</mame>\r\n"));
+    EXPECT_EQ(List(OutputType::MALA, "name=sf2").find("\r\n"), std::string::npos);
+}
+
+// A file is replaced by the whole list only; a place that cannot take it, or a sink that fails,
+// is reported, and the file in place stays.
+TEST_F(ListRunTest, OutputFailures) {
+    OpenData("listxml_small.xml");
+    m_request.command = "!cloneof";
+    std::string target = m_folder.Write("list.mlg", "old list");
+    m_request.type = OutputType::MALA;
+    ListResult written = RunListToFile(m_input, m_request, target);
+    EXPECT_EQ(written.status, ListStatus::DONE);
+    EXPECT_EQ(written.matchCount, 4);
+    EXPECT_EQ(test::ReadWholeFile(target).substr(0, 3), std::string("\x01\x06\x00", 3));
+
+    std::string missing = (m_folder.Path() / "no" / "list.txt").string();
+    EXPECT_EQ(RunListToFile(m_input, m_request, missing).status, ListStatus::OUTPUT_NOT_WRITABLE);
+    RefusingSink refusing;
+    for (OutputType type : {OutputType::XML, OutputType::CSV, OutputType::NAMES, OutputType::MALA}) {
+        m_request.type = type;
+        EXPECT_EQ(RunList(m_input, m_request, refusing).status, ListStatus::WRITE_FAILED);
+    }
+}
+
+// What the user is told for each status.
+TEST(ListStatusMessageTest, Texts) {
+    EXPECT_EQ(ListStatusMessage(ListStatus::DONE), "");
+    EXPECT_EQ(ListStatusMessage(ListStatus::EMPTY_COMMAND), "Error! Nothing to search for");
+    EXPECT_EQ(ListStatusMessage(ListStatus::INPUT_READ_FAILED),
+              "Open or Read error on input file!?\r\nCheck your settings.");
+    EXPECT_EQ(ListStatusMessage(ListStatus::OUTPUT_NOT_WRITABLE, "/a b"), "Cannot write the output file /a b");
+    EXPECT_EQ(ListStatusMessage(ListStatus::WRITE_FAILED, "/x"), "Cannot write the output file /x");
+}
+
+} // namespace
+} // namespace pellaquin
