@@ -54,23 +54,6 @@ TEST(MameCaptureTest, CapturesBesideTheProgram) {
     EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
 }
 
-// Blanks, quotes and shell syntax in the folder and program names reach the system untouched:
-// nothing is run by a shell, so nothing but the program runs.
-TEST(MameCaptureTest, PathsAreNeverInterpreted) {
-    test::TemporaryFolder folder;
-    fs::path odd = folder.Path() / "my \"games\" 'n; $(touch injected) `touch ticks` & more";
-    fs::create_directory(odd);
-    std::string program = WriteProgram(odd, "mame 64; $(touch name).exe", LISTING_SCRIPT);
-
-    CaptureOutcome outcome = CaptureListing(program);
-    ASSERT_EQ(outcome.result, CaptureResult::CAPTURED) << CaptureMessage(outcome);
-    EXPECT_EQ(outcome.listingPath, (odd / "listxml.xml").string());
-    EXPECT_NE(test::ReadWholeFile(*outcome.listingPath).find("folder:" + fs::canonical(odd).string() + "\n"),
-              std::string::npos);
-    EXPECT_EQ(test::FolderNames(odd), (std::set<std::string>{"listxml.xml", "mame 64; $(touch name).exe"}));
-    EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{odd.filename().string()}));
-}
-
 // A program that fails, is killed or prints nothing leaves the earlier listing and no temporary
 // file behind, and the outcome carries no path to hold.
 TEST(MameCaptureTest, FailuresKeepTheEarlierListing) {

@@ -208,17 +208,12 @@ private slots:
         }
     }
 
-    // An empty command line is refused; one of double quotes only runs with an empty command.
-    void emptyAndQuotesOnlyCommands() {
+    // An empty command line is refused before anything runs.
+    void emptyCommandIsRefused() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
         MessageLog refused = Go(*window, "", true, false);
         QCOMPARE(refused.texts, std::vector<QString>{"Error! Nothing to search for"});
         QVERIFY(!test::Control<QGroupBox>(*window, Dlg::ID_VIEW_GROUP)->isVisibleTo(window.get()));
-
-        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
-        QVERIFY(Go(*window, "\"\"", true, false).texts.empty());
-        QCOMPARE(Label(*window), QString("Found:5 matches"));
-        QCOMPARE(CommandLine(*window)->text(), QString("\"\""));
     }
 
     // Window and File, alone and together: the view, the label, and the file appended to each time.
@@ -251,19 +246,6 @@ private slots:
         QCOMPARE(View(*window), QString("puckman\npacman\n"));
         test::Click(*window, Dlg::ID_SEARCH_RESULTS_VIEW);
         QCOMPARE(View(*window), QString("sf2\n"));
-    }
-
-    // The Atomic FE list names each game's zip in the view, and is the plain names list in a file.
-    void atomicFeList() {
-        auto window = OpenWindow(DataPath("listxml_small.xml"));
-        test::Click(*window, Dlg::ID_ATOMIC_FE);
-        Go(*window, "name=cocktail", true, false);
-        QCOMPARE(View(*window), QString("puckman.zip\npacman.zip\n"));
-        std::string saved = m_folder->filePath("atomic.txt").toStdString();
-        ScriptedFileDialogs dialogs({saved});
-        Go(*window, "name=cocktail", false, true);
-        QCOMPARE(ReadWholeFile(saved), std::string("puckman\npacman\n"));
-        QCOMPARE(dialogs.Requests()[0].filters[0].description, std::string("Atomic FE game list files (*.txt)"));
     }
 
     // The CSV column chooser: a cancel changes nothing; columns replace the command and turn the wizard off.
