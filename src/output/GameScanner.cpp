@@ -5,6 +5,10 @@
 
 namespace pellaquin {
 
+bool GameScanner::Selects(std::string_view record, const ListRequest& request) {
+    return !MatchGame(record, request.command);
+}
+
 ListResult GameScanner::WriteGames(ByteSink& sink, HeaderText header, const std::function<GameWork()>& makeWork) {
     ScanCycle scan(m_input, m_reader);
     std::string headerText;
@@ -20,8 +24,8 @@ ListResult GameScanner::WriteGames(ByteSink& sink, HeaderText header, const std:
 ListResult GameScanner::WriteMatchingGames(const ListRequest& request, ByteSink& sink, HeaderText header,
                                            const std::function<GameFormat()>& makeFormat) {
     return WriteGames(sink, header, [&]() -> GameWork {
-        return [&command = request.command, format = makeFormat()](std::string_view record, std::string& out) {
-            if (MatchGame(record, command)) {
+        return [&request, format = makeFormat()](std::string_view record, std::string& out) {
+            if (!Selects(record, request)) {
                 return false;
             }
             format(record, out);

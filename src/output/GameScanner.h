@@ -42,6 +42,9 @@ public:
     ListResult WriteMalaList(const ListRequest& request, ByteSink& sink);
 
 private:
+    // Whether the game of `record` belongs in the request's list: every writer that searches asks here.
+    static bool Selects(std::string_view record, const ListRequest& request);
+
     // Appends what one matching game contributes to a list.
     using GameFormat = std::function<void(std::string_view record, std::string& out)>;
     enum class HeaderText { KEEP, DROP };
