@@ -11,6 +11,9 @@ namespace pellaquin {
 namespace {
 
 constexpr std::string_view PIECE_JOINER = " & ";
+// A count in a machine's attributes ends where its number ends: the prepared record goes on with a blank,
+// the "/" of the element's end or its ">". So "2" never takes "12" or "20".
+constexpr std::string_view NUMBER_ENDS[] = {"_", "/", ">"};
 
 // Joins the words of the ticked boxes; two or more are put in parentheses so they act as one term.
 std::string JoinTicked(std::initializer_list<std::pair<bool, std::string_view>> boxes, std::string_view joiner) {
@@ -24,21 +27,35 @@ std::string JoinTicked(std::initializer_list<std::pair<bool, std::string_view>> 
     return ticked > 1 ? "(" + joined + ")" : joined;
 }
 
+// The terms for `key` followed by exactly `number`, joined by " | ".
+std::string ExactNumberTerms(std::string_view key, int number) {
+    std::string terms;
+    for (std::string_view end : NUMBER_ENDS) {
+        terms += (terms.empty() ? "" : " | ") + std::string(key) + std::to_string(number) + std::string(end);
+    }
+    return terms;
+}
+
 std::string ButtonsPiece(const WizardState& state, InputFormat format, RecordElement element) {
     if (state.buttonsIndex < 1) {
         return {};
     }
     int buttons = state.buttonsIndex - 1;
     std::string key(TagVocabulary::ButtonsKey(format, element));
+    bool machines = element == RecordElement::MACHINE && format != FORMAT_CONTROLS;
     // A listing leaves the attribute out where there are no buttons; so do machines' controls.
-    bool missingMeansNone = format == FORMAT_LISTXML || element == RecordElement::MACHINE;
+    bool missingMeansNone = format == FORMAT_LISTXML || machines;
     std::string none = "!" + key;
+    auto count = [&](int number) { return machines ? ExactNumberTerms(key, number) : key + std::to_string(number); };
     if (!state.orLess) {
-        return buttons == 0 && missingMeansNone ? none : key + std::to_string(buttons);
+        if (buttons == 0 && missingMeansNone) {
+            return none;
+        }
+        return machines ? "(" + count(buttons) + ")" : count(buttons);
     }
     std::string piece = "(";
-    for (int count = buttons; count >= 1; --count) {
-        piece += key + std::to_string(count) + " | ";
+    for (int number = buttons; number >= 1; --number) {
+        piece += count(number) + " | ";
     }
     piece += missingMeansNone ? none + ")" : "numButtons=0)";
     return piece;

@@ -29,7 +29,8 @@ struct WizardState {
 
 // The search command the wizard's state stands for in a file of `format` whose records are
 // `element`s; empty when nothing is chosen. Machines of today's MAME are asked in their own terms:
-// joysticks by their ways, buttons on each control, and "Playable" leaves out devices too.
+// joysticks by their ways, buttons on each control (a count ending where its number ends), and
+// "Playable" leaves out devices too.
 std::string ComposeWizardCommand(const WizardState& state, InputFormat format,
                                  RecordElement element = RecordElement::GAME);
 

@@ -209,8 +209,8 @@ TEST(MameCaptureTest, RealMame) {
     // Counted for this release with an XML parser: machines with a control of one or two buttons
     // (or none with buttons), not preliminary and runnable; of those, parents with a 4-way joystick.
     if (start.find("<mame build=\"0.251") != std::string::npos) {
-        EXPECT_EQ(playable, 8322);
-        EXPECT_EQ(fourWayParents, 225);
+        EXPECT_EQ(playable, 6670);
+        EXPECT_EQ(fourWayParents, 224);
     }
 }
 

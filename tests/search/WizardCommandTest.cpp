@@ -90,5 +90,19 @@ TEST(WizardCommandTest, SingleBoxesAndFormatRules) {
     EXPECT_EQ(ComposeWizardCommand(WizardState{}, FORMAT_LISTXML), "");
 }
 
+// Buttons on machines' controls end where the number ends, so "1" never takes "10" to "19"; the other
+// forms keep their plain keys.
+TEST(WizardCommandTest, MachineButtonsEndWithTheirNumber) {
+    WizardState state = Defaults();
+    state.playable = false;
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE),
+              "(_buttons=2_ | _buttons=2/ | _buttons=2> | _buttons=1_ | _buttons=1/ | _buttons=1> | !_buttons=)");
+    state.orLess = false;
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_MERGED, RecordElement::MACHINE),
+              "(_buttons=2_ | _buttons=2/ | _buttons=2>)");
+    state.buttonsIndex = 1;
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE), "!_buttons=");
+}
+
 } // namespace
 } // namespace pellaquin
