@@ -1,5 +1,7 @@
 #include "search/WizardCommand.h"
 
+#include "search/MatchGame.h"
+
 #include <gtest/gtest.h>
 
 namespace pellaquin {
@@ -102,6 +104,86 @@ TEST(WizardCommandTest, MachineButtonsEndWithTheirNumber) {
               "(_buttons=2_ | _buttons=2/ | _buttons=2>)");
     state.buttonsIndex = 1;
     EXPECT_EQ(ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE), "!_buttons=");
+}
+
+struct TodaysDataCase {
+    const char* label;
+    void (*choose)(WizardState&);
+    const char* command;
+};
+
+class WizardTodaysDataTest : public ::testing::TestWithParam<TodaysDataCase> {};
+
+// Each choice on today's data adds its own terms, for machines and merged files alike, and none for
+// classic listings or controls.xml.
+TEST_P(WizardTodaysDataTest, ComposesItsTerms) {
+    WizardState state;
+    GetParam().choose(state);
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE), GetParam().command)
+        << GetParam().label;
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_MERGED, RecordElement::GAME), GetParam().command) << GetParam().label;
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::GAME), "") << GetParam().label;
+    EXPECT_EQ(ComposeWizardCommand(state, FORMAT_CONTROLS, RecordElement::GAME), "") << GetParam().label;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, WizardTodaysDataTest,
+    ::testing::Values(
+        TodaysDataCase{"working", [](WizardState& s) { s.working = WorkingChoice::GOOD; }, "driver_status=good"},
+        TodaysDataCase{"imperfect too", [](WizardState& s) { s.working = WorkingChoice::GOOD_OR_IMPERFECT; },
+                       "(driver_status=good | driver_status=imperfect)"},
+        TodaysDataCase{"flags",
+                       [](WizardState& s) { s.noMechanical = s.noBiosOrDevices = s.hasScreen = s.noChd = true; },
+                       "(!ismechanical=yes & !isbios=yes & !isdevice=yes & !runnable=no & <display_ & !<disk_)"},
+        TodaysDataCase{"software lists", [](WizardState& s) { s.noSoftwareList = true; }, "!<softwarelist_"},
+        TodaysDataCase{"one player", [](WizardState& s) { s.playersAtLeast = 1; },
+                       "(input_players= & !(input_players=0_ | input_players=0/ | input_players=0>))"},
+        TodaysDataCase{
+            "three players and at once",
+            [](WizardState& s) {
+                s.playersAtLeast = 3;
+                s.simultaneous = true;
+            },
+            "(input_players= & !(input_players=0_ | input_players=0/ | input_players=0> | input_players=1_ | "
+            "input_players=1/ | input_players=1> | input_players=2_ | input_players=2/ | input_players=2>)) "
+            "& p_sim</nplayers>"},
+        TodaysDataCase{"best from 80", [](WizardState& s) { s.bestAtLeast = "80"; },
+                       "(<bestgames>80_to | <bestgames>90_to)"},
+        TodaysDataCase{"best past the last", [](WizardState& s) { s.bestAtLeast = "95"; }, "<bestgames>90_to"},
+        TodaysDataCase{"categories",
+                       [](WizardState& s) {
+                           s.leftOutCategories = {"Tabletop / Mahjong", "Ball & Paddle", std::string(MATURE_MARK)};
+                       },
+                       "(!<category>Tabletop_/_Mahjong & !<category>Ball_&_Paddle & !*_mature_*)"}));
+
+// The composed terms take no more than they say: one player is not twelve, one button is not ten, and a
+// feature's status is not the driver's.
+TEST(WizardCommandTest, TermsTakeNoMoreThanTheySay) {
+    constexpr std::string_view TWELVE = "<machine name=\"a\">\n<input players=\"12\" coins=\"1\">\n"
+                                        "<control type=\"joy\" player=\"1\" buttons=\"10\" ways=\"8\"/>\n</input>\n"
+                                        "<driver status=\"preliminary\"/>\n<feature type=\"sound\" status=\"good\"/>\n"
+                                        "</machine>\n";
+    constexpr std::string_view ONE = "<machine name=\"b\">\n<input players=\"1\">\n<control type=\"joy\" "
+                                     "buttons=\"1\"/>\n</input>\n<driver status=\"imperfect\"/>\n</machine>\n";
+    auto command = [](void (*choose)(WizardState&)) {
+        WizardState state;
+        choose(state);
+        return ComposeWizardCommand(state, FORMAT_LISTXML, RecordElement::MACHINE);
+    };
+    std::string onePlayerAtLeast = command([](WizardState& s) { s.playersAtLeast = 1; });
+    std::string twoPlayersAtLeast = command([](WizardState& s) { s.playersAtLeast = 2; });
+    std::string oneButton = command([](WizardState& s) { s.buttonsIndex = 2; });
+    std::string working = command([](WizardState& s) { s.working = WorkingChoice::GOOD; });
+    std::string imperfect = command([](WizardState& s) { s.working = WorkingChoice::GOOD_OR_IMPERFECT; });
+    EXPECT_FALSE(MatchGame(TWELVE, twoPlayersAtLeast));
+    EXPECT_TRUE(MatchGame(ONE, twoPlayersAtLeast));
+    EXPECT_FALSE(MatchGame(ONE, onePlayerAtLeast));
+    EXPECT_TRUE(MatchGame("<machine name=\"c\">\n</machine>\n", onePlayerAtLeast));
+    EXPECT_TRUE(MatchGame(TWELVE, oneButton));
+    EXPECT_FALSE(MatchGame(ONE, oneButton));
+    EXPECT_TRUE(MatchGame(TWELVE, working));
+    EXPECT_TRUE(MatchGame(ONE, working));
+    EXPECT_FALSE(MatchGame(ONE, imperfect));
 }
 
 } // namespace
