@@ -1,12 +1,18 @@
 #include "output/GameScanner.h"
 
 #include "output/ByteSink.h"
+#include "output/GameSelection.h"
 #include "records/ScanCycle.h"
+#include "search/Extraction.h"
 
 namespace pellaquin {
 
-bool GameScanner::Selects(std::string_view record, const ListRequest& request) {
-    return !MatchGame(record, request.command);
+bool GameScanner::Keeps(std::string_view record) const {
+    return m_selection == nullptr || m_selection->Keeps(ExtractRomName(record, m_input.Format(), m_input.Element()));
+}
+
+bool GameScanner::Selects(std::string_view record, const ListRequest& request) const {
+    return !MatchGame(record, request.command) && Keeps(record);
 }
 
 ListResult GameScanner::WriteGames(ByteSink& sink, HeaderText header, const std::function<GameWork()>& makeWork) {
@@ -24,7 +30,7 @@ ListResult GameScanner::WriteGames(ByteSink& sink, HeaderText header, const std:
 ListResult GameScanner::WriteMatchingGames(const ListRequest& request, ByteSink& sink, HeaderText header,
                                            const std::function<GameFormat()>& makeFormat) {
     return WriteGames(sink, header, [&]() -> GameWork {
-        return [&request, format = makeFormat()](std::string_view record, std::string& out) {
+        return [this, &request, format = makeFormat()](std::string_view record, std::string& out) {
             if (!Selects(record, request)) {
                 return false;
             }

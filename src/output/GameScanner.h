@@ -13,6 +13,7 @@
 namespace pellaquin {
 
 class ByteSink;
+class GameSelection;
 
 // Runs the list writers over one input file. Each writer reads the file from its first byte, writes
 // to `sink` the list of the games the request's search command matches (double quotes already
@@ -20,7 +21,9 @@ class ByteSink;
 // failed. The input's read errors are its caller's to judge.
 class GameScanner {
 public:
-    explicit GameScanner(InputFile& input) : m_input(input) {}
+    // Writes the lists of `input`; with a `selection`, only of the sets it keeps.
+    explicit GameScanner(InputFile& input, const GameSelection* selection = nullptr)
+        : m_input(input), m_selection(selection) {}
 
     // The search language, for a game record; true rejects the game.
     static bool MatchGame(std::string_view record, std::string_view command) {
@@ -43,7 +46,9 @@ public:
 
 private:
     // Whether the game of `record` belongs in the request's list: every writer that searches asks here.
-    static bool Selects(std::string_view record, const ListRequest& request);
+    bool Selects(std::string_view record, const ListRequest& request) const;
+    // Whether the set steps keep the game of `record`; the CSV list, which does not search, asks here.
+    bool Keeps(std::string_view record) const;
 
     // Appends what one matching game contributes to a list.
     using GameFormat = std::function<void(std::string_view record, std::string& out)>;
@@ -58,6 +63,7 @@ private:
                                   const std::function<GameFormat()>& makeFormat);
 
     InputFile& m_input;
+    const GameSelection* m_selection;
     RecordReader m_reader;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/MalaListSettings.h"
+#include "output/SetSteps.h"
 
 #include <cstdint>
 #include <string>
@@ -27,11 +28,13 @@ struct ListRequest {
     // The line ends the window shows: every "\n" of the list becomes "\r\n", and for the Atomic FE list
     // ".zip\r\n", so each line names the game's zip. The MaLa list has no lines.
     bool windowLineEnds = false;
+    SetSteps steps;
 };
 
 enum class ListStatus {
     DONE,
     EMPTY_COMMAND,
+    UNKNOWN_VERSION,     // a set step's MAME version is not one
     INPUT_READ_FAILED,   // the input failed to read part-way: the list would be cut short
     OUTPUT_NOT_WRITABLE, // the output file could not be opened
     WRITE_FAILED,        // a write to the output failed
@@ -43,9 +46,9 @@ struct ListResult {
     std::int32_t matchCount = 0;
 };
 
-// What the user is told for `status`; `outputPath` names the output file in the messages about it.
-// Empty for DONE.
-std::string ListStatusMessage(ListStatus status, std::string_view outputPath = {});
+// What the user is told for `status`; `subject` names what it is about: the output file, or the version
+// that is none. Empty for DONE.
+std::string ListStatusMessage(ListStatus status, std::string_view subject = {});
 
 // The message for an output file that cannot be written, naming it.
 std::string OutputNotWritableMessage(std::string_view outputPath);

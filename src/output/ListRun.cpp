@@ -2,8 +2,13 @@
 
 #include "output/ByteSink.h"
 #include "output/GameScanner.h"
+#include "output/GameSelection.h"
 #include "records/ByteText.h"
 #include "records/InputOpening.h"
+#include "search/MameVersion.h"
+
+#include <functional>
+#include <optional>
 
 namespace pellaquin {
 
@@ -52,23 +57,46 @@ std::string OutputNotWritableMessage(std::string_view outputPath) {
     return "Cannot write the output file " + std::string(outputPath);
 }
 
-std::string ListStatusMessage(ListStatus status, std::string_view outputPath) {
+std::string ListStatusMessage(ListStatus status, std::string_view subject) {
     switch (status) {
     case ListStatus::DONE:
         break;
     case ListStatus::EMPTY_COMMAND:
         return "Error! Nothing to search for";
+    case ListStatus::UNKNOWN_VERSION:
+        return "\"" + std::string(subject) + "\" is no MAME version (such as 0.37b5, 0.106 or 0.146u2)";
     case ListStatus::INPUT_READ_FAILED:
         return std::string(InputOpeningMessage(InputOpening::CANNOT_READ));
     case ListStatus::OUTPUT_NOT_WRITABLE:
     case ListStatus::WRITE_FAILED:
-        return OutputNotWritableMessage(outputPath);
+        return OutputNotWritableMessage(subject);
     }
     return {};
 }
 
+namespace {
+
+// The set step's version that names no MAME release, or nothing.
+std::string_view UnknownVersion(const ListRequest& request) {
+    for (const std::string& version : {std::cref(request.steps.addedSince), std::cref(request.steps.addedBefore)}) {
+        if (!version.empty() && !MameVersion::Parse(version)) {
+            return version;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+std::string ListRunMessage(ListStatus status, const ListRequest& request, std::string_view outputPath) {
+    return ListStatusMessage(status, status == ListStatus::UNKNOWN_VERSION ? UnknownVersion(request) : outputPath);
+}
+
 ListStatus CheckListRequest(const ListRequest& request) {
-    return request.command.empty() ? ListStatus::EMPTY_COMMAND : ListStatus::DONE;
+    if (request.command.empty()) {
+        return ListStatus::EMPTY_COMMAND;
+    }
+    return UnknownVersion(request).empty() ? ListStatus::DONE : ListStatus::UNKNOWN_VERSION;
 }
 
 ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink) {
@@ -77,7 +105,11 @@ ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink)
     }
     ListRequest run = request;
     RemoveChar(run.command, '"');
-    GameScanner scanner(input);
+    std::optional<GameSelection> selection;
+    if (run.steps.Active()) {
+        selection = GameSelection::Select(input, run);
+    }
+    GameScanner scanner(input, selection ? &*selection : nullptr);
     ListResult result;
     if (run.windowLineEnds && run.type != OutputType::MALA) {
         LineEndSink converted(sink, run.type == OutputType::ATOMIC_FE ? ".zip\r\n" : "\r\n");

@@ -9,9 +9,13 @@ namespace pellaquin {
 
 class ByteSink;
 
-// EMPTY_COMMAND when `request` cannot run (its command is empty), else DONE. A command of double quotes
-// only is not empty: it runs as the empty search command, which matches every game.
+// Why `request` cannot run: EMPTY_COMMAND for an empty command, UNKNOWN_VERSION for a set step's version
+// that names no MAME release; else DONE. A command of double quotes only is not empty: it runs as the
+// empty search command, which matches every game.
 ListStatus CheckListRequest(const ListRequest& request);
+
+// What the user is told when a run of `request` ended with `status`, its output file being `outputPath`.
+std::string ListRunMessage(ListStatus status, const ListRequest& request, std::string_view outputPath = {});
 
 // Runs the list `request` asks for over the whole of `input` (open, its format recognised) into `sink`:
 // the one path every list of the window and the command line takes. The list's line ends are the

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace pellaquin {
+
+// The steps after the search that keep a part of the sets it matched, for every list type.
+struct SetSteps {
+    // Keep a set that one of these folders holds as name.zip, name.7z or a folder of its name.
+    std::vector<std::string> availableFolders;
+    // Of a parent and its clones that are kept, keep one: the first whose description's text in
+    // parentheses holds a preferred word (as a whole word, case ignored), trying the words in order;
+    // failing all, the parent, else the first clone.
+    bool onePerTitle = false;
+    std::vector<std::string> preferredWords = {"World", "USA", "Europe", "Japan"};
+    // Keep a set added in this MAME version or later, or only those added before that one, by a merged
+    // file's veradded value; a set without one is kept by neither.
+    std::string addedSince;
+    std::string addedBefore;
+
+    bool Active() const {
+        return !availableFolders.empty() || onePerTitle || !addedSince.empty() || !addedBefore.empty();
+    }
+};
+
+} // namespace pellaquin
