@@ -2,6 +2,7 @@
 
 #include "cli/DataCommands.h"
 #include "cli/ListCommand.h"
+#include "search/WizardChoices.h"
 
 #include <CLI/CLI.hpp>
 
@@ -21,11 +22,55 @@ constexpr const char* LIST_EXAMPLES = R"(Examples, one per list type:
   pellaquin-cli list --input merged.xml --type mala --find '<category>shooter' --title 'Shooters' --output shooters.mlg
   pellaquin-cli list --input listxml.xml --type atomicfe --find '(rotate=90 | rotate=270)' --window)";
 
+constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
+  --find and --wizard compose the search command; with both, both must hold. --wizard names the boxes of
+  the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
+)";
+
 // Options whose value may itself begin with "-" or "!", as negated search terms do.
 const std::set<std::string, std::less<>> VALUE_OPTIONS = {
-    "--input", "--type",   "--find",    "--columns",  "--delimiter", "--template",
-    "--title", "--output", "--listxml", "--controls", "--catver",    "--mame",
+    "--input",  "--type",   "--find",      "--columns",     "--delimiter",    "--template",
+    "--title",  "--output", "--listxml",   "--controls",    "--catver",       "--mame",
+    "--wizard", "--prefer", "--available", "--added-since", "--added-before",
 };
+
+// `text` broken at blanks into lines of at most `width` bytes, each after `indent`.
+std::string Wrapped(std::string_view text, std::string_view indent, std::size_t width) {
+    std::string wrapped;
+    std::size_t lineLength = 0;
+    while (!text.empty()) {
+        std::size_t blank = text.find(' ');
+        std::string_view word = text.substr(0, blank);
+        if (lineLength > 0 && lineLength + 1 + word.size() > width) {
+            wrapped += '\n';
+            lineLength = 0;
+        }
+        wrapped += lineLength == 0 ? std::string(indent) : std::string(" ");
+        wrapped += word;
+        lineLength += (lineLength == 0 ? 0 : 1) + word.size();
+        text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
+    }
+    return wrapped;
+}
+
+// The options that choose the games, on the list and count subcommands alike.
+void AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
+    command.add_option("--input", options.inputPath, "Game-list file: MAME's -listxml, controls.xml or a merged file")
+        ->required();
+    command.add_option("--find", options.find, "Search command; double quotes are removed");
+    command.add_option("--wizard", options.wizard, "The wizard's boxes, comma-separated (see below)");
+    command.add_option("--available", options.available,
+                       "Keep only the sets this folder holds as name.zip, name.7z or a folder (repeatable)");
+    command.add_flag("--one-per-title", options.onePerTitle,
+                     "Of a parent and its clones, keep one: the first whose description names a preferred word");
+    command.add_option("--prefer", options.prefer, "The preferred words of --one-per-title, in order")
+        ->capture_default_str();
+    command.add_option("--added-since", options.addedSince,
+                       "Keep the sets a merged file says were added in this MAME version or later");
+    command.add_option("--added-before", options.addedBefore,
+                       "Keep the sets a merged file says were added before this MAME version");
+    command.add_flag("--verbose", options.verbose, "Print the search command on standard error");
+}
 
 // "--find -cloneof" becomes "--find=-cloneof", so the value is never taken for an option.
 std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args) {
@@ -47,14 +92,12 @@ std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args) 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
-    app.footer(LIST_EXAMPLES);
+    app.footer(std::string(LIST_EXAMPLES) + "\n\n" + SELECTION_HELP + Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
 
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "Write the list of the games that match a search command");
-    listCommand->add_option("--input", list.inputPath, "Game-list file: MAME's -listxml, controls.xml or a merged file")
-        ->required();
+    AddSelectionOptions(*listCommand, list.selection);
     listCommand->add_option("--type", list.type, "List type")->required()->check(CLI::IsMember(LIST_TYPES));
-    listCommand->add_option("--find", list.find, "Search command (every type but csv); double quotes are removed");
     listCommand->add_option("--columns", list.columns, "CSV column list, keys joined by ','");
     listCommand->add_option("--delimiter", list.delimiter, "CSV field separator")->capture_default_str();
     listCommand->add_option("--template", list.batchTemplate, "Batch line template; %ROM% stands for the ROM name")
@@ -63,11 +106,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     listCommand->add_flag("--window", list.window, "Convert line ends as the view shows them (\\r\\n, .zip\\r\\n)");
     listCommand->add_option("--output", list.outputPath, "Write to this file, replacing it (needed by mala)");
 
-    std::string countInput;
-    std::string countFind;
+    SelectionOptions count;
     CLI::App* countCommand = app.add_subcommand("count", "Print how many games match a search command");
-    countCommand->add_option("--input", countInput, "Game-list file")->required();
-    countCommand->add_option("--find", countFind, "Search command")->required();
+    AddSelectionOptions(*countCommand, count);
 
     std::string listxmlPath, controlsPath, catverPath, mergedPath, mamePath;
     CLI::App* mergeCommand = app.add_subcommand("merge", "Merge MAME's listing, controls.xml and catver.ini");
@@ -101,7 +142,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunListCommand(list, out, err);
     }
     if (countCommand->parsed()) {
-        return RunCountCommand(countInput, countFind, out, err);
+        return RunCountCommand(count, out, err);
     }
     if (mergeCommand->parsed()) {
         return RunMergeCommand({listxmlPath, controlsPath, catverPath}, mergedPath, err);

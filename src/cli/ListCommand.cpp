@@ -3,13 +3,17 @@
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
 #include "records/InputOpening.h"
+#include "search/WizardChoices.h"
 
 #include <map>
+#include <optional>
 #include <ostream>
 
 namespace pellaquin {
 
 namespace {
+
+constexpr int USAGE_ERROR = 2;
 
 const std::map<std::string, OutputType, std::less<>> OUTPUT_TYPES = {
     {"xml", OutputType::XML},
@@ -31,13 +35,55 @@ bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     return true;
 }
 
-// The exit status for `result`, its message said on `err` when it failed.
-int Report(const ListResult& result, const std::string& outputPath, std::ostream& err) {
-    if (result.status != ListStatus::DONE) {
-        err << ListStatusMessage(result.status, outputPath) << '\n';
-        return 1;
+std::vector<std::string> SplitWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t comma = text.find(',', start);
+        std::string word = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (!word.empty()) {
+            words.push_back(word);
+        }
+        start = comma == std::string::npos ? text.size() + 1 : comma + 1;
     }
-    return 0;
+    return words;
+}
+
+// Fills the request's command and set steps from the options, for the open input's format. The
+// wizard's command and --find must both hold when both are given. Nothing, with the message said, when
+// a wizard name is none.
+std::optional<ListRequest> Selection(const SelectionOptions& options, const InputFile& input, ListRequest request,
+                                     std::ostream& err) {
+    if (!options.wizard.empty()) {
+        std::string unknown;
+        std::optional<WizardState> state = ParseWizardChoices(options.wizard, unknown);
+        if (!state) {
+            err << "--wizard: \"" << unknown << "\" is none of " << WIZARD_CHOICE_NAMES << '\n';
+            return std::nullopt;
+        }
+        std::string composed = ComposeWizardCommand(*state, input.Format(), input.Element());
+        if (!composed.empty() && !options.find.empty()) {
+            composed += " & (" + options.find + ")";
+        }
+        request.command = composed.empty() ? options.find : composed;
+    } else {
+        request.command = options.find;
+    }
+    request.steps.availableFolders = options.available;
+    request.steps.onePerTitle = options.onePerTitle;
+    request.steps.preferredWords = SplitWords(options.prefer);
+    request.steps.addedSince = options.addedSince;
+    request.steps.addedBefore = options.addedBefore;
+    return request;
+}
+
+// The exit status for `result`, its message said on `err` when it failed.
+int Report(const ListResult& result, const ListRequest& request, const std::string& outputPath, std::ostream& err) {
+    if (result.status == ListStatus::DONE) {
+        return 0;
+    }
+    err << ListRunMessage(result.status, request, outputPath) << '\n';
+    return result.status == ListStatus::UNKNOWN_VERSION ? USAGE_ERROR : 1;
 }
 
 } // namespace
@@ -46,50 +92,67 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
     auto type = OUTPUT_TYPES.find(options.type);
     if (type == OUTPUT_TYPES.end()) {
         err << "Unknown list type " << options.type << '\n';
-        return 2;
+        return USAGE_ERROR;
     }
     if (type->second == OutputType::MALA && options.outputPath.empty()) {
         err << "The mala list is written to a file: give it with --output\n";
-        return 2;
+        return USAGE_ERROR;
+    }
+    if (type->second == OutputType::CSV && !options.selection.wizard.empty()) {
+        err << "The csv list takes its columns, not a search: --wizard cannot be used with it\n";
+        return USAGE_ERROR;
     }
     InputFile input;
-    if (!OpenInput(options.inputPath, input, err)) {
+    if (!OpenInput(options.selection.inputPath, input, err)) {
         return 1;
     }
     ListRequest request;
     request.type = type->second;
-    request.command = type->second == OutputType::CSV ? options.columns : options.find;
     request.fieldSeparator = type->second == OutputType::CSV ? options.delimiter : ",";
     request.batchTemplate = options.batchTemplate;
     request.mala.title = options.title;
     request.windowLineEnds = options.window;
+    std::optional<ListRequest> selected = Selection(options.selection, input, request, err);
+    if (!selected) {
+        return USAGE_ERROR;
+    }
+    if (type->second == OutputType::CSV) {
+        selected->command = options.columns;
+    }
+    if (options.selection.verbose) {
+        err << "Command: " << selected->command << '\n';
+    }
 
     ListResult result;
     if (options.outputPath.empty()) {
         StreamSink standardOutput(out);
-        result = RunList(input, request, standardOutput);
+        result = RunList(input, *selected, standardOutput);
     } else {
-        result = RunListToFile(input, request, options.outputPath);
+        result = RunListToFile(input, *selected, options.outputPath);
     }
-    if (Report(result, options.outputPath, err) != 0) {
-        return 1;
+    if (int status = Report(result, *selected, options.outputPath, err); status != 0) {
+        return status;
     }
     err << "Found:" << result.matchCount << " matches\n";
     return 0;
 }
 
-int RunCountCommand(const std::string& inputPath, const std::string& find, std::ostream& out, std::ostream& err) {
+int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ostream& err) {
     InputFile input;
-    if (!OpenInput(inputPath, input, err)) {
+    if (!OpenInput(options.inputPath, input, err)) {
         return 1;
     }
-    ListRequest request;
-    request.type = OutputType::NAMES;
-    request.command = find;
+    std::optional<ListRequest> request = Selection(options, input, {OutputType::NAMES, ""}, err);
+    if (!request) {
+        return USAGE_ERROR;
+    }
+    if (options.verbose) {
+        err << "Command: " << request->command << '\n';
+    }
     DiscardingSink nowhere;
-    ListResult result = RunList(input, request, nowhere);
-    if (Report(result, {}, err) != 0) {
-        return 1;
+    ListResult result = RunList(input, *request, nowhere);
+    if (int status = Report(result, *request, {}, err); status != 0) {
+        return status;
     }
     out << result.matchCount << '\n';
     return 0;

@@ -6,10 +6,22 @@
 
 namespace pellaquin {
 
-struct ListOptions {
+// What chooses the games of a list or a count: the search command, the wizard's boxes and the set steps.
+struct SelectionOptions {
     std::string inputPath;
-    std::string type;
     std::string find;
+    std::string wizard; // the wizard's boxes by name, comma-separated
+    std::vector<std::string> available;
+    bool onePerTitle = false;
+    std::string prefer = "World,USA,Europe,Japan";
+    std::string addedSince;
+    std::string addedBefore;
+    bool verbose = false; // say the command composed
+};
+
+struct ListOptions {
+    SelectionOptions selection;
+    std::string type;
     std::string columns;
     std::string delimiter = ",";
     std::string batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
@@ -24,7 +36,7 @@ inline const std::vector<std::string> LIST_TYPES = {"xml", "csv", "batch", "desc
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);
 
-// Prints how many games `find` matches in the file at `inputPath`. Returns the exit status.
-int RunCountCommand(const std::string& inputPath, const std::string& find, std::ostream& out, std::ostream& err);
+// Prints how many games the selection keeps. Returns the exit status.
+int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ostream& err);
 
 } // namespace pellaquin

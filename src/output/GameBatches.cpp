@@ -58,8 +58,8 @@ std::int32_t ScanInBatches(ScanCycle& scan, const std::function<GameWork()>& mak
         } else {
             std::future<std::int32_t> other;
             try {
-                other = std::async(std::launch::async, Work, std::cref(theirs), std::cref(records), std::size_t{0}, split,
-                                   std::ref(firstHalf));
+                other = std::async(std::launch::async, Work, std::cref(theirs), std::cref(records), std::size_t{0},
+                                   split, std::ref(firstHalf));
             } catch (const std::system_error&) {
                 // Without a second thread this one does the whole batch.
                 counted += Work(mine, records, 0, split, firstHalf);

@@ -54,6 +54,38 @@ TEST(CliAppTest, OptionsMakeTheRequest) {
         RunTool({"list", "--input", LISTING, "--type", "xml", "--find", "name=ufo"}).out.ends_with("</mame>\n"));
 }
 
+// The wizard's boxes and the set steps choose the games of a list or a count; with --find both must
+// hold, and --verbose says the command composed.
+TEST(CliAppTest, WizardAndSetSteps) {
+    CliRun both = RunTool(
+        {"count", "--input", LISTING, "--wizard", "vertical,no-clones", "--find", "<year>1980 | sf2", "--verbose"});
+    EXPECT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out, "1\n");
+    EXPECT_EQ(both.err, "Command: (rotate=90 | rotate=270) & !cloneof & (<year>1980 | sf2)\n");
+    CliRun wizardOnly = RunTool({"list", "--input", LISTING, "--type", "names", "--wizard", "joy4,playable"});
+    EXPECT_EQ(wizardOnly.out, "puckman\npacman\n");
+
+    test::TemporaryFolder folder;
+    folder.Write("pacman.zip", "");
+    folder.Write("ufo.7z", "");
+    CliRun available = RunTool({"list", "--input", LISTING, "--type", "names", "--find", "=", "--available",
+                                folder.Path().string(), "--one-per-title", "--prefer", "Midway"});
+    EXPECT_EQ(available.out, "pacman\nufo\n");
+    EXPECT_EQ(available.err, "Found:2 matches\n");
+
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"count", "--input", LISTING, "--wizard", "joy3"}, "\"joy3\" is none of"},
+        {{"count", "--input", LISTING, "--find", "=", "--added-since", "newest"}, "\"newest\" is no MAME version"},
+        {{"list", "--input", LISTING, "--type", "csv", "--columns", "year", "--wizard", "joy4"}, "csv"},
+    };
+    for (const auto& [args, said] : refused) {
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 2) << said;
+        EXPECT_EQ(run.out, "") << said;
+        EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+    }
+}
+
 // --output replaces the file with the same bytes standard output would get; mala needs it.
 TEST(CliAppTest, OutputFiles) {
     test::TemporaryFolder folder;
