@@ -13,7 +13,7 @@ void RunStartUp(std::string& inputXmlPath) {
     mainWindow.m_firstRun = false;
 
     // The settings key exists once "Set" has been pressed; until then every start is a first run.
-    if (std::optional<StoredPaths> stored = LoadStoredPaths()) {
+    if (std::optional<StoredSettings> stored = LoadStoredSettings()) {
         inputXmlPath = stored->inputXmlFile;
         mainWindow.m_inputPath = inputXmlPath;
     } else {

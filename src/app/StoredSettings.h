@@ -2,23 +2,27 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace pellaquin {
 
-// The paths kept for the user between runs, under the settings key.
-struct StoredPaths {
-    std::string inputXmlFile; // the file the main window scans
-    std::string listXmlFile;  // MAME's listing, chosen or captured
-    std::string catverFile;
-    std::string controlsFile;
+// What is kept for the user between runs, under the settings key.
+struct StoredSettings {
+    std::string inputXmlFile{}; // the file the main window scans
+    std::string listXmlFile{};  // MAME's listing, chosen or captured
+    std::string catverFile{};
+    std::string controlsFile{};
+    std::string nplayersFile{};
+    std::vector<std::string> iniFiles{};         // folder ini files merged, in order
+    std::vector<std::string> availableFolders{}; // where the sets the user has are
 };
 
-// The stored paths, absent values read as empty; nothing when no settings key is stored yet, which
+// The stored settings, absent values read as empty; nothing when no settings key is stored yet, which
 // makes this start a first run.
-std::optional<StoredPaths> LoadStoredPaths();
+std::optional<StoredSettings> LoadStoredSettings();
 
-// Stores the four paths, creating the settings key when it is missing. False when the store could not
-// be written.
-bool SaveStoredPaths(const StoredPaths& paths);
+// Stores every setting, creating the settings key when it is missing. False when the store could not be
+// written.
+bool SaveStoredSettings(const StoredSettings& settings);
 
 } // namespace pellaquin

@@ -13,7 +13,7 @@ struct FileFilter {
 };
 
 struct FileDialogRequest {
-    enum class Kind { OPEN, SAVE };
+    enum class Kind { OPEN, SAVE, FOLDER };
     Kind kind = Kind::OPEN;
     std::string title;
     std::vector<FileFilter> filters; // the first one is selected

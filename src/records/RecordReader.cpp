@@ -153,6 +153,10 @@ bool RecordReader::ChooseSaveFile(std::string& path, const std::vector<FileFilte
     return ChooseFile(FileDialogRequest::Kind::SAVE, path, filters, defaultExtension);
 }
 
+bool RecordReader::ChooseFolder(std::string& path) {
+    return ChooseFile(FileDialogRequest::Kind::FOLDER, path, {}, {});
+}
+
 void RewindInput(InputFile& input) {
     input.Seek(0);
 }

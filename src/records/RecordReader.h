@@ -33,6 +33,8 @@ public:
     // and the result is true; on cancel `path` is left as it was.
     bool ChooseOpenFile(std::string& path, const std::vector<FileFilter>& filters, std::string_view defaultExtension);
     bool ChooseSaveFile(std::string& path, const std::vector<FileFilter>& filters, std::string_view defaultExtension);
+    // The same for a folder.
+    bool ChooseFolder(std::string& path);
 
     // Start of the start-tag piece of each record shown by browsing.
     std::array<std::int64_t, POSITION_COUNT> m_positions{};

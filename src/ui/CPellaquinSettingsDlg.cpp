@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -49,9 +50,9 @@ struct CPellaquinSettingsDlg::BrowseRow {
     const char* title;
     FileFilter filter;
     const char* defaultExtension;
-    std::string CPellaquinSettingsDlg::*heldPath;
+    std::string StoredSettings::*heldPath;
     QLineEdit* CPellaquinSettingsDlg::*field;
-    // A merge source may complete the three "Merge!" needs; the input file instead makes "Set" worth pressing.
+    // One of the three sources "Merge!" needs; choosing the input file instead makes "Set" worth pressing.
     bool isMergeSource;
 };
 
@@ -59,12 +60,15 @@ const std::vector<CPellaquinSettingsDlg::BrowseRow>& CPellaquinSettingsDlg::Brow
     // The input file is chosen with the save dialog, so a merged file that does not exist yet can be named.
     static const std::vector<BrowseRow> rows = {
         {ID_INPUT_BROWSE, FileDialogRequest::Kind::SAVE, "Point me to your xml file please...", XML_FILTER, "xml",
-         &CPellaquinSettingsDlg::m_inputPath, &CPellaquinSettingsDlg::m_inputField, false},
+         &StoredSettings::inputXmlFile, &CPellaquinSettingsDlg::m_inputField, false},
         {ID_CONTROLS_BROWSE, FileDialogRequest::Kind::OPEN, "Point me to controls.xml please...", XML_FILTER, "xml",
-         &CPellaquinSettingsDlg::m_controlsPath, &CPellaquinSettingsDlg::m_controlsField, true},
+         &StoredSettings::controlsFile, &CPellaquinSettingsDlg::m_controlsField, true},
         {ID_CATVER_BROWSE, FileDialogRequest::Kind::OPEN, "Point me to catver.ini please...",
-         FileFilter{"ini files (*.ini)", "*.ini"}, "ini", &CPellaquinSettingsDlg::m_catverPath,
+         FileFilter{"ini files (*.ini)", "*.ini"}, "ini", &StoredSettings::catverFile,
          &CPellaquinSettingsDlg::m_catverField, true},
+        {ID_NPLAYERS_BROWSE, FileDialogRequest::Kind::OPEN, "Point me to nplayers.ini please...",
+         FileFilter{"ini files (*.ini)", "*.ini"}, "ini", &StoredSettings::nplayersFile,
+         &CPellaquinSettingsDlg::m_nplayersField, false},
     };
     return rows;
 }
@@ -79,6 +83,14 @@ void CPellaquinSettingsDlg::BuildControls() {
     m_listingField = MakeEdit(this, ID_LISTING_PATH);
     m_controlsField = MakeEdit(this, ID_CONTROLS_PATH);
     m_catverField = MakeEdit(this, ID_CATVER_PATH);
+    m_nplayersField = MakeEdit(this, ID_NPLAYERS_PATH);
+    m_iniFiles = new QListWidget(this);
+    m_iniFiles->setObjectName(QString::number(ID_INI_FILES));
+    m_availableFolders = new QListWidget(this);
+    m_availableFolders->setObjectName(QString::number(ID_AVAILABLE_FOLDERS));
+    for (QListWidget* list : {m_iniFiles, m_availableFolders}) {
+        list->setMaximumHeight(4 * list->fontMetrics().lineSpacing() + 2 * list->frameWidth());
+    }
 
     m_set = MakeButton(this, ID_SET, "Set");
     m_set->setDefault(true);
@@ -129,44 +141,72 @@ void CPellaquinSettingsDlg::BuildControls() {
                  ID_CONTROLS_BROWSE, m_controlsField);
     addSourceRow(5, MakeDownloadText(group, "Catver.ini file - Download the file from: ", CATVER_DOWNLOAD_PAGE),
                  ID_CATVER_BROWSE, m_catverField);
-    merge->addWidget(m_merge, 7, 0, 1, 2, Qt::AlignHCenter);
+    addSourceRow(7, MakeStaticText(group, "nplayers.ini file (how many play, and whether at once)"), ID_NPLAYERS_BROWSE,
+                 m_nplayersField);
+    merge->addWidget(MakeStaticText(group, "Further ini files (bestgames.ini, languages.ini, series.ini...)"), 9, 0, 1,
+                     2);
+    auto* iniButtons = new QVBoxLayout;
+    iniButtons->addWidget(MakeButton(group, ID_INI_ADD, "Add"));
+    iniButtons->addWidget(MakeButton(group, ID_INI_REMOVE, "Remove"));
+    iniButtons->addStretch();
+    merge->addLayout(iniButtons, 10, 0);
+    merge->addWidget(m_iniFiles, 10, 1);
+    merge->addWidget(m_merge, 11, 0, 1, 2, Qt::AlignHCenter);
     merge->setColumnStretch(1, 1);
+
+    auto* sets = new QGroupBox(QStringLiteral("Sets I have"), this);
+    auto* setsLayout = new QGridLayout(sets);
+    setsLayout->addWidget(MakeStaticText(sets, "Folders that hold your sets, for \"Only sets I have\""), 0, 0, 1, 2);
+    auto* folderButtons = new QVBoxLayout;
+    folderButtons->addWidget(MakeButton(sets, ID_FOLDER_ADD, "Add"));
+    folderButtons->addWidget(MakeButton(sets, ID_FOLDER_REMOVE, "Remove"));
+    folderButtons->addStretch();
+    setsLayout->addLayout(folderButtons, 1, 0);
+    setsLayout->addWidget(m_availableFolders, 1, 1);
+    setsLayout->setColumnStretch(1, 1);
+    connect(findChild<QPushButton*>(QString::number(ID_INI_ADD)), &QPushButton::clicked, this,
+            &CPellaquinSettingsDlg::AddIniFile);
+    connect(findChild<QPushButton*>(QString::number(ID_INI_REMOVE)), &QPushButton::clicked, this,
+            [this] { RemoveSelected(*m_iniFiles, m_settings.iniFiles); });
+    connect(findChild<QPushButton*>(QString::number(ID_FOLDER_ADD)), &QPushButton::clicked, this,
+            &CPellaquinSettingsDlg::AddAvailableFolder);
+    connect(findChild<QPushButton*>(QString::number(ID_FOLDER_REMOVE)), &QPushButton::clicked, this,
+            [this] { RemoveSelected(*m_availableFolders, m_settings.availableFolders); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(group, 1);
+    layout->addWidget(sets);
     setMinimumWidth(60 * fontMetrics().averageCharWidth());
 }
 
 void CPellaquinSettingsDlg::OnInitDialog() {
-    if (std::optional<StoredPaths> stored = LoadStoredPaths()) {
-        m_inputPath = stored->inputXmlFile;
-        m_listingPath = stored->listXmlFile;
-        m_catverPath = stored->catverFile;
-        m_controlsPath = stored->controlsFile;
+    if (std::optional<StoredSettings> stored = LoadStoredSettings()) {
+        m_settings = *stored;
         ShowHeldPaths();
     }
-    m_set->setEnabled(!m_inputPath.empty());
-    m_merge->setEnabled(!m_controlsPath.empty() && !m_catverPath.empty() && !m_listingPath.empty());
+    m_set->setEnabled(!m_settings.inputXmlFile.empty());
+    m_merge->setEnabled(!m_settings.controlsFile.empty() && !m_settings.catverFile.empty() &&
+                        !m_settings.listXmlFile.empty());
 }
 
 void CPellaquinSettingsDlg::accept() {
     // The only field read back: a path typed here by hand counts once "Set" is pressed.
-    m_inputPath = ToBytes(m_inputField->text());
-    SaveStoredPaths({m_inputPath, m_listingPath, m_catverPath, m_controlsPath});
+    m_settings.inputXmlFile = ToBytes(m_inputField->text());
+    SaveStoredSettings(m_settings);
     QDialog::accept();
 }
 
 void CPellaquinSettingsDlg::BrowseForFile(const BrowseRow& row) {
     RecordReader reader;
     reader.m_dialogTitle = row.title;
-    std::string& heldPath = this->*row.heldPath;
+    std::string& heldPath = m_settings.*row.heldPath;
     bool chosen = row.kind == FileDialogRequest::Kind::SAVE
                       ? reader.ChooseSaveFile(heldPath, {row.filter}, row.defaultExtension)
                       : reader.ChooseOpenFile(heldPath, {row.filter}, row.defaultExtension);
     if (chosen) {
         (this->*row.field)->setText(ToQString(heldPath));
-        if (!row.isMergeSource) {
+        if (row.buttonId == ID_INPUT_BROWSE) {
             m_set->setEnabled(true);
         }
     }
@@ -185,14 +225,14 @@ void CPellaquinSettingsDlg::CaptureMameListing() {
     std::string chosen;
     if (reader.ChooseOpenFile(chosen, filters, "exe;xml")) {
         TakeChosenListing(chosen);
-        m_listingField->setText(ToQString(m_listingPath));
+        m_listingField->setText(ToQString(m_settings.listXmlFile));
     }
     EnableMergeWhenReady();
 }
 
 void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
     if (!IsMameProgram(chosenPath)) {
-        m_listingPath = chosenPath;
+        m_settings.listXmlFile = chosenPath;
         return;
     }
     ShowMessage(this, std::string(CAPTURE_NOTICE), MessageIcon::EXCLAMATION);
@@ -204,7 +244,7 @@ void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
     }
     // A failed capture leaves no listing to point at, so the path held before stays.
     if (outcome.listingPath) {
-        m_listingPath = *outcome.listingPath;
+        m_settings.listXmlFile = *outcome.listingPath;
     }
     std::string message = CaptureMessage(outcome);
     if (!message.empty()) {
@@ -215,10 +255,10 @@ void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
 void CPellaquinSettingsDlg::RunMerge() {
     RecordReader reader;
     reader.m_dialogTitle = "Save merged file as...";
-    if (!reader.ChooseSaveFile(m_inputPath, {XML_FILTER}, "xml")) {
+    if (!reader.ChooseSaveFile(m_settings.inputXmlFile, {XML_FILTER}, "xml")) {
         return;
     }
-    m_inputField->setText(ToQString(m_inputPath));
+    m_inputField->setText(ToQString(m_settings.inputXmlFile));
     m_set->setEnabled(true);
 
     // The merge refuses a target that names one of its sources and replaces the target only once it has finished,
@@ -227,9 +267,10 @@ void CPellaquinSettingsDlg::RunMerge() {
     {
         CProgressDlg progress;
         progress.Start(false, 1000, "Merging data, hang on...", "");
-        result =
-            MergeDataFiles(MergeSources{m_listingPath, m_controlsPath, m_catverPath}, m_inputPath,
-                           [&progress](std::int64_t done, std::int64_t total) { progress.ShowProgress(done, total); });
+        result = MergeDataFiles(MergeSources{m_settings.listXmlFile, m_settings.controlsFile, m_settings.catverFile},
+                                m_settings.inputXmlFile, [&progress](std::int64_t done, std::int64_t total) {
+                                    progress.ShowProgress(done, total);
+                                });
     }
     if (result != MergeResult::OK) {
         ShowMessage(this, std::string(MergeResultMessage(result)), MessageIcon::EXCLAMATION);
@@ -238,16 +279,53 @@ void CPellaquinSettingsDlg::RunMerge() {
 
 void CPellaquinSettingsDlg::EnableMergeWhenReady() {
     // Never disables: once the three sources have been chosen, only the next opening judges "Merge!" afresh.
-    if (!m_controlsPath.empty() && !m_catverPath.empty() && !m_listingPath.empty()) {
+    if (!m_settings.controlsFile.empty() && !m_settings.catverFile.empty() && !m_settings.listXmlFile.empty()) {
         m_merge->setEnabled(true);
     }
 }
 
+void CPellaquinSettingsDlg::AddIniFile() {
+    RecordReader reader;
+    reader.m_dialogTitle = "Point me to a folder ini file please...";
+    std::string path;
+    if (reader.ChooseOpenFile(path, {{"ini files (*.ini)", "*.ini"}}, "ini")) {
+        m_settings.iniFiles.push_back(path);
+        m_iniFiles->addItem(ToQString(path));
+    }
+}
+
+void CPellaquinSettingsDlg::AddAvailableFolder() {
+    RecordReader reader;
+    reader.m_dialogTitle = "Point me to a folder of your sets please...";
+    std::string folder;
+    if (reader.ChooseFolder(folder)) {
+        m_settings.availableFolders.push_back(folder);
+        m_availableFolders->addItem(ToQString(folder));
+    }
+}
+
+void CPellaquinSettingsDlg::RemoveSelected(QListWidget& list, std::vector<std::string>& held) {
+    int row = list.currentRow();
+    if (row >= 0 && static_cast<std::size_t>(row) < held.size()) {
+        held.erase(held.begin() + row);
+        delete list.takeItem(row);
+    }
+}
+
 void CPellaquinSettingsDlg::ShowHeldPaths() {
-    m_listingField->setText(ToQString(m_listingPath));
-    m_catverField->setText(ToQString(m_catverPath));
-    m_controlsField->setText(ToQString(m_controlsPath));
-    m_inputField->setText(ToQString(m_inputPath));
+    m_listingField->setText(ToQString(m_settings.listXmlFile));
+    m_catverField->setText(ToQString(m_settings.catverFile));
+    m_controlsField->setText(ToQString(m_settings.controlsFile));
+    m_inputField->setText(ToQString(m_settings.inputXmlFile));
+    m_nplayersField->setText(ToQString(m_settings.nplayersFile));
+    m_iniFiles->clear();
+    for (const std::string& path : m_settings.iniFiles) {
+        m_iniFiles->addItem(ToQString(path));
+    }
+    m_availableFolders->clear();
+    for (const std::string& folder : m_settings.availableFolders) {
+        m_availableFolders->addItem(ToQString(folder));
+    }
 }
 
 } // namespace pellaquin

@@ -5,7 +5,10 @@
 
 #include <QDialog>
 
+#include "app/StoredSettings.h"
+
 class QLineEdit;
+class QListWidget;
 class QPushButton;
 
 namespace pellaquin {
@@ -30,6 +33,14 @@ public:
         ID_CATVER_BROWSE = 1005,
         ID_INPUT_BROWSE = 1006,
         ID_INPUT_PATH = 1007,
+        ID_NPLAYERS_PATH = 1008,
+        ID_NPLAYERS_BROWSE = 1009,
+        ID_INI_FILES = 1010,
+        ID_INI_ADD = 1011,
+        ID_INI_REMOVE = 1012,
+        ID_AVAILABLE_FOLDERS = 1013,
+        ID_FOLDER_ADD = 1014,
+        ID_FOLDER_REMOVE = 1015,
     };
 
     // The window with four empty held paths and blank fields, not shown yet.
@@ -40,9 +51,9 @@ public:
     void OnInitDialog();
 
     // The held input XML path, whichever button closed the window: the stored one, or one browsed or merged since.
-    const std::string& InputPath() const { return m_inputPath; }
+    const std::string& InputPath() const { return m_settings.inputXmlFile; }
 
-    // "Set": takes the input field's text as the input path, stores the four paths, then closes as confirmed.
+    // "Set": takes the input field's text as the input path, stores the settings, then closes as confirmed.
     void accept() override;
 
 private:
@@ -56,16 +67,21 @@ private:
     void RunMerge();
     void EnableMergeWhenReady();
     void ShowHeldPaths();
+    // "Add" and "Remove" of the two lists: further ini files to merge, and the folders of the sets the user has.
+    void AddIniFile();
+    void AddAvailableFolder();
+    void RemoveSelected(QListWidget& list, std::vector<std::string>& held);
 
-    std::string m_listingPath;
-    std::string m_catverPath;
-    std::string m_controlsPath;
-    std::string m_inputPath;
+    // The held settings: what the window works with. The fields and lists only show them.
+    StoredSettings m_settings;
 
     QLineEdit* m_listingField = nullptr;
     QLineEdit* m_controlsField = nullptr;
     QLineEdit* m_catverField = nullptr;
     QLineEdit* m_inputField = nullptr;
+    QLineEdit* m_nplayersField = nullptr;
+    QListWidget* m_iniFiles = nullptr;
+    QListWidget* m_availableFolders = nullptr;
     QPushButton* m_set = nullptr;
     QPushButton* m_merge = nullptr;
 };

@@ -41,6 +41,10 @@ std::optional<std::string> ShowQtFileDialog(const FileDialogRequest& request) {
     if (request.kind == FileDialogRequest::Kind::OPEN) {
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
+    } else if (request.kind == FileDialogRequest::Kind::FOLDER) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
     } else {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -39,8 +40,8 @@ constexpr char CATVER[] = "[Category]\na=Maze\n";
 constexpr char CONTROLS[] = "<game romname=\"a\" numPlayers=\"2\">\n<player number=\"1\"/>\n</game>\n";
 
 // Stores the four paths, as "Set" would.
-void Store(const StoredPaths& paths) {
-    QVERIFY(SaveStoredPaths(paths));
+void Store(const StoredSettings& paths) {
+    QVERIFY(SaveStoredSettings(paths));
 }
 
 // The stored values in file order, or nothing when the key was never created.
@@ -237,27 +238,40 @@ private slots:
         QVERIFY(Enabled(*dialog, Dlg::ID_MERGE));
     }
 
-    // "Set" stores the four paths in their own values, in order, with the input path as typed at the end.
-    void setStoresFourPaths() {
+    // "Set" stores the four paths in their own values, in order, with the input path as typed at the end, then
+    // nplayers.ini, the further ini files and the folders of the sets, as added and removed.
+    void setStoresEverySetting() {
         std::string listing = WriteFile("list.xml", LISTING);
         auto dialog = Open();
-        for (const std::string& answer :
-             {std::string("/in.xml"), listing, std::string("/c.xml"), std::string("/v.ini")}) {
+        for (const char* answer : {"/in.xml", "/c.xml", "/v.ini", "/np.ini", "/a.ini", "/b.ini", "/roms"}) {
             m_dialogs->Answer(answer);
         }
-        for (int id : {Dlg::ID_INPUT_BROWSE, Dlg::ID_LISTING_BROWSE, Dlg::ID_CONTROLS_BROWSE, Dlg::ID_CATVER_BROWSE}) {
+        m_dialogs->Answer(listing);
+        for (int id : {Dlg::ID_INPUT_BROWSE, Dlg::ID_CONTROLS_BROWSE, Dlg::ID_CATVER_BROWSE, Dlg::ID_NPLAYERS_BROWSE,
+                       Dlg::ID_INI_ADD, Dlg::ID_INI_ADD, Dlg::ID_FOLDER_ADD, Dlg::ID_LISTING_BROWSE}) {
             test::Click(*dialog, id);
         }
+        QCOMPARE(m_dialogs->Requests()[6].kind, Kind::FOLDER);
+        test::Control<QListWidget>(*dialog, Dlg::ID_INI_FILES)->setCurrentRow(0);
+        test::Click(*dialog, Dlg::ID_INI_REMOVE);
         test::TypeOver(*test::Control<QLineEdit>(*dialog, Dlg::ID_INPUT_PATH), "/typed/input.xml");
         test::Click(*dialog, Dlg::ID_SET);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->InputPath(), std::string("/typed/input.xml"));
         std::optional<std::vector<StoredValue>> stored = StoredValues();
         QVERIFY(stored);
-        std::vector<StoredValue> expected = {{"inputXMLFile", REG_SZ, std::string("/typed/input.xml") + '\0'},
-                                             {"listXMLFile", REG_SZ, listing + '\0'},
-                                             {"catverFile", REG_SZ, std::string("/v.ini") + '\0'},
-                                             {"controlsFile", REG_SZ, std::string("/c.xml") + '\0'}};
+        auto text = [](std::string_view name, std::string value) {
+            return StoredValue{std::string(name), REG_SZ, value + '\0'};
+        };
+        std::vector<StoredValue> expected = {text("inputXMLFile", "/typed/input.xml"),
+                                             text("listXMLFile", listing),
+                                             text("catverFile", "/v.ini"),
+                                             text("controlsFile", "/c.xml"),
+                                             text("nplayersFile", "/np.ini"),
+                                             text("iniFile1", "/b.ini"),
+                                             text("iniFileCount", "1"),
+                                             text("availableFolder1", "/roms"),
+                                             text("availableFolderCount", "1")};
         QVERIFY(*stored == expected);
     }
 
@@ -273,7 +287,7 @@ private slots:
     }
 
     // Opening shows each stored path in its own field and judges "Set" and "Merge!" by them.
-    void openingShowsStoredPaths_data() {
+    void openingShowsStoredSettings_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("catver");
         QTest::addColumn<bool>("set");
@@ -285,7 +299,7 @@ private slots:
         QTest::newRow("no catver") << "/in.xml"
                                    << "" << true << false;
     }
-    void openingShowsStoredPaths() {
+    void openingShowsStoredSettings() {
         QFETCH(QString, input);
         QFETCH(QString, catver);
         QFETCH(bool, set);
