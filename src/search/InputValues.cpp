@@ -1,5 +1,8 @@
 #include "search/InputValues.h"
 
+#include "records/ByteText.h"
+#include "search/WizardCommand.h"
+
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -88,6 +91,30 @@ InputValues ReadInputValues(const std::string& path) {
     }
     ::close(descriptor);
     return values;
+}
+
+std::vector<std::string> LeaveOutChoices(const std::set<std::string>& categories) {
+    std::set<std::string> choices;
+    bool mature = false;
+    for (std::string category : categories) {
+        std::size_t mark = category.find(MATURE_MARK);
+        if (mark != std::string::npos) {
+            mature = true;
+            category.erase(mark, MATURE_MARK.size());
+            TrimWhiteSpace(category);
+        }
+        if (category.empty()) {
+            continue;
+        }
+        choices.insert(category.substr(0, category.find(" / ")));
+        choices.insert(category);
+    }
+    std::vector<std::string> ordered;
+    if (mature) {
+        ordered.emplace_back(MATURE_MARK);
+    }
+    ordered.insert(ordered.end(), choices.begin(), choices.end());
+    return ordered;
 }
 
 } // namespace pellaquin

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 namespace pellaquin {
 
@@ -19,5 +20,10 @@ struct InputValues {
 // "<category>Maze / Collect</category>". The listing's own such elements (description, year,
 // manufacturer) are not counted as added. Empty values for a file that cannot be read.
 InputValues ReadInputValues(const std::string& path);
+
+// What a user may leave out of the file's categories: each category and each first part of one (the
+// text before " / "), without the "* Mature *" mark, in order; and that mark itself first when a
+// category carries it.
+std::vector<std::string> LeaveOutChoices(const std::set<std::string>& categories);
 
 } // namespace pellaquin

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/StoredSettings.h"
 #include "records/InputOpening.h"
 #include "records/TagVocabulary.h"
 #include "ui/CPellaquinSettingsDlg.h"
@@ -46,6 +47,7 @@ QAbstractButton* CPellaquinDlg::Button(int id) const {
 }
 
 bool CPellaquinDlg::OnInitDialog() {
+    LoadAvailableFolders();
     if (m_firstRun) {
         OpenSettingsAndTools();
     } else {
@@ -87,6 +89,16 @@ void CPellaquinDlg::OpenInputFile() {
     }
     m_browser.Restart();
     ShowNextGame();
+    // Only a merged file holds categories and the values the merge added.
+    m_inputValues = m_inputFile.Format() == FORMAT_MERGED ? ReadInputValues(m_inputPath) : InputValues{};
+    m_leftOutCategories.clear();
+    m_leftOut->clear();
+    EnableTodaysData(m_wizardEnabled);
+}
+
+void CPellaquinDlg::LoadAvailableFolders() {
+    std::optional<StoredSettings> stored = LoadStoredSettings();
+    m_availableFolders = stored ? stored->availableFolders : std::vector<std::string>{};
 }
 
 void CPellaquinDlg::OpenSettingsAndTools() {
@@ -94,6 +106,7 @@ void CPellaquinDlg::OpenSettingsAndTools() {
     settings.OnInitDialog();
     RunModal(settings);
     m_inputPath = settings.InputPath();
+    LoadAvailableFolders();
     m_inputFile.Close();
     m_inputOpen = false;
     OpenInputFile();

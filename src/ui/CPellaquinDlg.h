@@ -8,6 +8,7 @@
 #include "platform/FileDialogSeam.h"
 #include "records/GameBrowser.h"
 #include "records/InputFile.h"
+#include "search/InputValues.h"
 #include "search/WizardCommand.h"
 
 class QAbstractButton;
@@ -70,6 +71,24 @@ public:
         ID_DESCRIPTIONS = 1405,
         ID_ATOMIC_FE = 1406,
         ID_COMMAND_LINE = 1800,
+        // Today's data, for listings of machines and merged files.
+        ID_WORKING = 1101,
+        ID_NO_MECHANICAL = 1102,
+        ID_NO_BIOS_DEVICES = 1103,
+        ID_HAS_SCREEN = 1104,
+        ID_NO_CHD = 1105,
+        ID_NO_SOFTWARE_LIST = 1106,
+        ID_PLAYERS = 1107,
+        ID_SIMULTANEOUS = 1108,
+        ID_BEST_GAMES = 1109,
+        ID_LEAVE_OUT = 1110,
+        ID_LEFT_OUT = 1111,
+        // The steps after the search.
+        ID_AVAILABLE = 1120,
+        ID_ONE_PER_TITLE = 1121,
+        ID_PREFER = 1122,
+        ID_ADDED_SINCE = 1123,
+        ID_ADDED_BEFORE = 1124,
     };
 
     CPellaquinDlg();
@@ -115,8 +134,15 @@ protected:
 private:
     void BuildControls();
     QWidget* BuildWizard();
+    QWidget* BuildTodaysData();
     QWidget* BuildOutputChoices();
     void ConnectWizard();
+    // Enables the choices on today's data and the set steps that the open file can answer.
+    void EnableTodaysData(bool enable);
+    // "Leave out...": chooses the categories to leave out among those of the open file.
+    void ChooseLeftOutCategories();
+    // The folders "Only sets I have" looks in, as the settings store holds them.
+    void LoadAvailableFolders();
     WizardState ReadWizardState() const;
     OutputType SelectedOutputType() const;
     // The list the window's controls ask for, with the command last read from the command line.
@@ -141,6 +167,10 @@ private:
     std::string m_resultText;
     std::int32_t m_matchCount = 0;
     bool m_orLess = true;
+    bool m_wizardEnabled = true;
+    InputValues m_inputValues;
+    std::vector<std::string> m_leftOutCategories;
+    std::vector<std::string> m_availableFolders;
     MalaListSettings m_malaSettings;
     std::vector<FileFilter> m_saveFilters;
     std::string m_saveExtension;
@@ -162,6 +192,13 @@ private:
     QLineEdit* m_commandLine = nullptr;
     QComboBox* m_buttons = nullptr;
     QComboBox* m_category = nullptr;
+    QComboBox* m_working = nullptr;
+    QComboBox* m_players = nullptr;
+    QComboBox* m_bestGames = nullptr;
+    QLabel* m_leftOut = nullptr;
+    QLineEdit* m_prefer = nullptr;
+    QLineEdit* m_addedSince = nullptr;
+    QLineEdit* m_addedBefore = nullptr;
 };
 
 } // namespace pellaquin

@@ -24,6 +24,22 @@ namespace pellaquin {
 namespace {
 
 constexpr const char* BUTTON_COUNTS[] = {"any", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+constexpr const char* WORKING_CHOICES[] = {"any", "good only", "good or imperfect"};
+constexpr const char* PLAYER_COUNTS[] = {"any", "1", "2", "3", "4", "5", "6", "7", "8"};
+// The sections of bestgames.ini, whose first number the wizard asks for.
+constexpr const char* BEST_GAMES_SECTIONS[] = {
+    "any",
+    "0 to 10 (Worst)",
+    "10 to 20 (Horrible)",
+    "20 to 30 (Bad)",
+    "30 to 40 (Amendable)",
+    "40 to 50 (Decent)",
+    "50 to 60 (Not Good Enough)",
+    "60 to 70 (Passable)",
+    "70 to 80 (Good)",
+    "80 to 90 (Very Good)",
+    "90 to 100 (Best Games)",
+};
 constexpr const char* CATEGORIES[] = {"Any",       "Ball & Paddle", "BIOS",     "Breakout",   "Casino",   "Climbing",
                                       "Driving",   "Fighter",       "Maze",     "Mini-Games", "Mature",   "Misc.",
                                       "Multiplay", "Pinball",       "Platform", "Puzzle",     "Quiz",     "Rhythm",
@@ -58,6 +74,14 @@ QComboBox* MakeEditableBox(QWidget* parent, int id, QStringList items) {
     return box;
 }
 
+template <std::size_t N> QComboBox* MakeChoiceBox(QWidget* parent, int id, const char* const (&items)[N]) {
+    auto* box = Named(new QComboBox(parent), id);
+    for (const char* item : items) {
+        box->addItem(ToQString(item));
+    }
+    return box;
+}
+
 QGroupBox* MakeGroup(QWidget* parent, const char* caption, QLayout* layout) {
     auto* group = new QGroupBox(ToQString(caption), parent);
     group->setLayout(layout);
@@ -73,6 +97,7 @@ void CPellaquinDlg::BuildControls() {
 
     auto* top = new QHBoxLayout;
     top->addWidget(BuildWizard(), 1);
+    top->addWidget(BuildTodaysData());
     top->addWidget(MakeStaticText(this, "-->"));
     m_go = MakeButton(this, ID_GO, "Go!");
     m_go->setDefault(true);
@@ -173,6 +198,55 @@ QWidget* CPellaquinDlg::BuildWizard() {
     groups->addWidget(MakeGroup(this, "Category", category), 1, 0);
     groups->addWidget(MakeGroup(this, "Misc", misc), 1, 1, 1, 2);
     return MakeGroup(this, "Quick-find Wizard", groups);
+}
+
+QWidget* CPellaquinDlg::BuildTodaysData() {
+    auto* kinds = new QGridLayout;
+    kinds->addWidget(MakeStaticText(this, "Working:"), 0, 0);
+    m_working = MakeChoiceBox(this, ID_WORKING, WORKING_CHOICES);
+    kinds->addWidget(m_working, 0, 1);
+    kinds->addWidget(MakeCheckBox(this, ID_NO_MECHANICAL, "No mechanical"), 1, 0);
+    kinds->addWidget(MakeCheckBox(this, ID_NO_BIOS_DEVICES, "No BIOS or devices"), 1, 1);
+    kinds->addWidget(MakeCheckBox(this, ID_HAS_SCREEN, "Has a screen"), 2, 0);
+    kinds->addWidget(MakeCheckBox(this, ID_NO_CHD, "No CHD"), 2, 1);
+    kinds->addWidget(MakeCheckBox(this, ID_NO_SOFTWARE_LIST, "No software list"), 3, 0, 1, 2);
+
+    auto* people = new QGridLayout;
+    people->addWidget(MakeStaticText(this, "Players at least:"), 0, 0);
+    m_players = MakeChoiceBox(this, ID_PLAYERS, PLAYER_COUNTS);
+    people->addWidget(m_players, 0, 1);
+    people->addWidget(MakeCheckBox(this, ID_SIMULTANEOUS, "Play at once"), 1, 0, 1, 2);
+    people->addWidget(MakeStaticText(this, "Rated:"), 2, 0);
+    m_bestGames = MakeChoiceBox(this, ID_BEST_GAMES, BEST_GAMES_SECTIONS);
+    people->addWidget(m_bestGames, 2, 1);
+    people->addWidget(MakeButton(this, ID_LEAVE_OUT, "Leave out..."), 3, 0);
+    m_leftOut = MakeStaticText(this, "", ID_LEFT_OUT);
+    people->addWidget(m_leftOut, 3, 1);
+
+    // The steps after the search, on one row each.
+    auto* sets = new QGridLayout;
+    sets->addWidget(MakeCheckBox(this, ID_AVAILABLE, "Only sets I have"), 0, 0);
+    sets->addWidget(MakeCheckBox(this, ID_ONE_PER_TITLE, "One per title, prefer:"), 0, 1);
+    m_prefer = MakeEdit(this, ID_PREFER);
+    m_prefer->setText(QStringLiteral("World,USA,Europe,Japan"));
+    m_prefer->setMaximumWidth(24 * fontMetrics().averageCharWidth());
+    sets->addWidget(m_prefer, 0, 2, 1, 3);
+    sets->addWidget(MakeStaticText(this, "Added since:"), 1, 1);
+    m_addedSince = MakeEdit(this, ID_ADDED_SINCE);
+    sets->addWidget(m_addedSince, 1, 2);
+    sets->addWidget(MakeStaticText(this, "before:"), 1, 3);
+    m_addedBefore = MakeEdit(this, ID_ADDED_BEFORE);
+    sets->addWidget(m_addedBefore, 1, 4);
+    for (QLineEdit* version : {m_addedSince, m_addedBefore}) {
+        version->setPlaceholderText(QStringLiteral("0.250"));
+        version->setMaximumWidth(8 * fontMetrics().averageCharWidth());
+    }
+
+    auto* groups = new QGridLayout;
+    groups->addWidget(MakeGroup(this, "Kind", kinds), 0, 0);
+    groups->addWidget(MakeGroup(this, "Players and rating", people), 0, 1);
+    groups->addWidget(MakeGroup(this, "Sets", sets), 1, 0, 1, 2);
+    return MakeGroup(this, "Today's data", groups);
 }
 
 QWidget* CPellaquinDlg::BuildOutputChoices() {

@@ -82,6 +82,19 @@ ListRequest CPellaquinDlg::CurrentRequest() const {
     request.batchTemplate = m_batchTemplate;
     request.mala = m_malaSettings;
     request.windowLineEnds = m_window->isChecked();
+    SetSteps& steps = request.steps;
+    if (Button(ID_AVAILABLE)->isEnabled() && Button(ID_AVAILABLE)->isChecked()) {
+        steps.availableFolders = m_availableFolders;
+    }
+    steps.onePerTitle = Button(ID_ONE_PER_TITLE)->isChecked();
+    steps.preferredWords.clear();
+    for (const QString& word : m_prefer->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        steps.preferredWords.push_back(ToBytes(word.trimmed()));
+    }
+    if (m_addedSince->isEnabled()) {
+        steps.addedSince = ToBytes(m_addedSince->text().trimmed());
+        steps.addedBefore = ToBytes(m_addedBefore->text().trimmed());
+    }
     return request;
 }
 
@@ -89,7 +102,7 @@ void CPellaquinDlg::RunSearch() {
     m_searchCommand = ToBytes(m_commandLine->text());
     ListRequest request = CurrentRequest();
     if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
-        ShowMessage(this, ListStatusMessage(refused));
+        ShowMessage(this, ListRunMessage(refused, request));
         return;
     }
     SaveChoice save = SaveChoiceFor(request.type);

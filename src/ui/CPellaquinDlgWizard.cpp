@@ -2,9 +2,14 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
+#include "ui/CCategoriesDlg.h"
+#include "ui/ModalSeam.h"
 #include "ui/QtText.h"
+
+#include <algorithm>
 
 namespace pellaquin {
 
@@ -12,6 +17,11 @@ namespace {
 
 constexpr int FIRST_WIZARD_CONTROL = CPellaquinDlg::ID_BUTTONS;
 constexpr int LAST_WIZARD_CONTROL = CPellaquinDlg::ID_PEDAL;
+constexpr int TODAYS_BOXES[] = {CPellaquinDlg::ID_NO_MECHANICAL,    CPellaquinDlg::ID_NO_BIOS_DEVICES,
+                                CPellaquinDlg::ID_HAS_SCREEN,       CPellaquinDlg::ID_NO_CHD,
+                                CPellaquinDlg::ID_NO_SOFTWARE_LIST, CPellaquinDlg::ID_SIMULTANEOUS};
+// The bestgames sections start every ten points, the first of the box's items standing for none.
+constexpr int BEST_GAMES_STEP = 10;
 
 } // namespace
 
@@ -43,6 +53,40 @@ void CPellaquinDlg::ConnectWizard() {
         Button(ID_NOT)->setEnabled(SelectedIndex(*m_category) != 0);
         ComposeWizardCommand();
     });
+    for (int id : TODAYS_BOXES) {
+        connect(Button(id), &QAbstractButton::clicked, this, &CPellaquinDlg::ComposeWizardCommand);
+    }
+    for (QComboBox* box : {m_working, m_players, m_bestGames}) {
+        connect(box, &QComboBox::activated, this, &CPellaquinDlg::ComposeWizardCommand);
+    }
+    connect(Button(ID_LEAVE_OUT), &QAbstractButton::clicked, this, &CPellaquinDlg::ChooseLeftOutCategories);
+}
+
+void CPellaquinDlg::ChooseLeftOutCategories() {
+    CCategoriesDlg categories(LeaveOutChoices(m_inputValues.categories), this);
+    categories.SetChosen(m_leftOutCategories);
+    RunModal(categories);
+    m_leftOutCategories = categories.Chosen();
+    m_leftOut->setText(m_leftOutCategories.empty() ? QString() : QString::number(m_leftOutCategories.size()));
+    ComposeWizardCommand();
+}
+
+void CPellaquinDlg::EnableTodaysData(bool enable) {
+    InputFormat format = m_inputFile.Format();
+    bool todaysData =
+        (format == FORMAT_LISTXML && m_inputFile.Element() == RecordElement::MACHINE) || format == FORMAT_MERGED;
+    bool wizard = enable && todaysData;
+    for (int id : {ID_WORKING, ID_NO_MECHANICAL, ID_NO_BIOS_DEVICES, ID_HAS_SCREEN, ID_NO_CHD, ID_NO_SOFTWARE_LIST,
+                   ID_PLAYERS}) {
+        findChild<QWidget*>(QString::number(id))->setEnabled(wizard);
+    }
+    // The rest ask for values only some merged files hold.
+    Button(ID_SIMULTANEOUS)->setEnabled(wizard && m_inputValues.Holds("nplayers"));
+    m_bestGames->setEnabled(wizard && m_inputValues.Holds("bestgames"));
+    Button(ID_LEAVE_OUT)->setEnabled(wizard && !m_inputValues.categories.empty());
+    Button(ID_AVAILABLE)->setEnabled(!m_availableFolders.empty());
+    m_addedSince->setEnabled(m_inputValues.Holds("veradded"));
+    m_addedBefore->setEnabled(m_inputValues.Holds("veradded"));
 }
 
 int CPellaquinDlg::SelectedIndex(const QComboBox& box) const {
@@ -71,6 +115,18 @@ WizardState CPellaquinDlg::ReadWizardState() const {
     state.categoryIndex = SelectedIndex(*m_category);
     state.categoryText = ToBytes(m_category->itemText(state.categoryIndex));
     state.categoryNot = ticked(ID_NOT);
+    state.working = static_cast<WorkingChoice>(std::max(0, m_working->currentIndex()));
+    state.noMechanical = ticked(ID_NO_MECHANICAL);
+    state.noBiosOrDevices = ticked(ID_NO_BIOS_DEVICES);
+    state.hasScreen = ticked(ID_HAS_SCREEN);
+    state.noChd = ticked(ID_NO_CHD);
+    state.noSoftwareList = ticked(ID_NO_SOFTWARE_LIST);
+    state.playersAtLeast = std::max(0, m_players->currentIndex());
+    state.simultaneous = ticked(ID_SIMULTANEOUS);
+    if (int section = m_bestGames->currentIndex(); section > 0) {
+        state.bestAtLeast = std::to_string((section - 1) * BEST_GAMES_STEP);
+    }
+    state.leftOutCategories = m_leftOutCategories;
     return state;
 }
 
@@ -93,6 +149,8 @@ void CPellaquinDlg::EnableWizardControls(bool enable) {
         }
     }
     Button(ID_OR_LESS)->setChecked(m_orLess);
+    m_wizardEnabled = enable;
+    EnableTodaysData(enable);
 }
 
 } // namespace pellaquin

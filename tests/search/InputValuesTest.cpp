@@ -27,5 +27,13 @@ TEST(InputValuesTest, CategoriesAndAddedElements) {
     EXPECT_TRUE(ReadInputValues((folder.Path() / "missing.xml").string()).categories.empty());
 }
 
+// Each category and its first part, without the mature mark, which comes first when any carries it.
+TEST(InputValuesTest, LeaveOutChoices) {
+    EXPECT_EQ(LeaveOutChoices({"Maze / Collect", "Tabletop / Mahjong * Mature *", "Tabletop / Mahjong", "Pinball"}),
+              (std::vector<std::string>{"* Mature *", "Maze", "Maze / Collect", "Pinball", "Tabletop",
+                                        "Tabletop / Mahjong"}));
+    EXPECT_EQ(LeaveOutChoices({"Shooter"}), std::vector<std::string>{"Shooter"});
+}
+
 } // namespace
 } // namespace pellaquin

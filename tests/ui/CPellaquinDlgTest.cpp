@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -19,6 +20,7 @@
 #include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
 #include "ui/CCSVDialog.h"
+#include "ui/CCategoriesDlg.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/CSearchDlg.h"
@@ -347,6 +349,16 @@ private slots:
             QTest::newRow(command) << "listxml_small.xml" << box << command;
         }
         QTest::newRow("category") << "merged_small.xml" << int(Dlg::ID_NOT) << "!Ball & Paddle";
+        const std::pair<int, const char*> todays[] = {
+            {Dlg::ID_NO_MECHANICAL, "!ismechanical=yes"},
+            {Dlg::ID_NO_BIOS_DEVICES, "!isbios=yes & !isdevice=yes & !runnable=no"},
+            {Dlg::ID_HAS_SCREEN, "<display_"},
+            {Dlg::ID_NO_CHD, "!<disk_"},
+            {Dlg::ID_NO_SOFTWARE_LIST, "!<softwarelist_"},
+        };
+        for (const auto& [box, command] : todays) {
+            QTest::newRow(command) << "machines_small.xml" << box << command;
+        }
     }
     void eachWizardBoxAlone() {
         QFETCH(QString, file);
@@ -367,6 +379,48 @@ private slots:
         }
         test::Click(*window, box);
         QCOMPARE(CommandLine(*window)->text(), command);
+    }
+
+    // Today's data is asked of machines and merged files only; the merged file's categories can be left out,
+    // and the working and players boxes compose their terms.
+    void todaysDataFollowsTheFile() {
+        auto classic = OpenWindow(DataPath("listxml_small.xml"));
+        for (int id : {Dlg::ID_WORKING, Dlg::ID_NO_CHD, Dlg::ID_PLAYERS, Dlg::ID_LEAVE_OUT, Dlg::ID_ADDED_SINCE}) {
+            QVERIFY(!Enabled(*classic, id));
+        }
+        auto merged = OpenWindow(DataPath("merged_small.xml"));
+        QVERIFY(Enabled(*merged, Dlg::ID_WORKING) && Enabled(*merged, Dlg::ID_LEAVE_OUT));
+        QVERIFY(!Enabled(*merged, Dlg::ID_SIMULTANEOUS) && !Enabled(*merged, Dlg::ID_BEST_GAMES));
+        {
+            test::ScriptedModals prompts([](QDialog& prompt) {
+                auto* choices = test::Control<QListWidget>(prompt, CCategoriesDlg::ID_CHOICES);
+                QCOMPARE(choices->count(), 3);
+                choices->item(0)->setCheckState(Qt::Checked);
+                choices->item(2)->setCheckState(Qt::Checked);
+                test::Click(prompt, 1);
+            });
+            test::Click(*merged, Dlg::ID_LEAVE_OUT);
+        }
+        QVERIFY(CommandLine(*merged)->text().endsWith("(!<category>Fighter & !<category>Maze)"));
+        QCOMPARE(test::Control<QLabel>(*merged, Dlg::ID_LEFT_OUT)->text(), QString("2"));
+        for (int id : {Dlg::ID_WORKING, Dlg::ID_PLAYERS}) {
+            auto* box = test::Control<QComboBox>(*merged, id);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Down);
+        }
+        QVERIFY(CommandLine(*merged)->text().contains(
+            "driver_status=good & (input_players= & !(input_players=0_ | input_players=0/ | input_players=0>))"));
+    }
+
+    // "One per title" keeps one set of each family for any list type, and "Found" counts what is kept.
+    void setStepsChooseTheSets() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
+        test::Click(*window, Dlg::ID_ONE_PER_TITLE);
+        test::TypeOver(*test::Control<QLineEdit>(*window, Dlg::ID_PREFER), "Midway");
+        Go(*window, "=", true, false);
+        QCOMPARE(View(*window), QString("pacman\nsf2\ninvaders\nufo\n"));
+        QCOMPARE(Label(*window), QString("Found:4 matches"));
     }
 
     // A saved list or a MaLa file that cannot be written is said, naming the file.
