@@ -4,7 +4,11 @@
 #include "records/SubstringSearch.h"
 #include "search/PreparedText.h"
 
+#include <array>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace pellaquin {
 
@@ -71,9 +75,8 @@ bool MatchTerm(std::string_view preparedRecord, std::string_view term) {
     return negated ? found : !found;
 }
 
-bool MatchGame(std::string_view record, std::string_view command) {
-    // Reused between calls: a scan prepares one record per game, and most records are alike in size.
-    thread_local std::string preparedRecord;
+bool MatchGameByRewriting(std::string_view record, std::string_view command) {
+    std::string preparedRecord;
     PrepareText(record, preparedRecord);
     std::string preparedCommand;
     PrepareText(command, preparedCommand);
@@ -94,6 +97,149 @@ bool MatchGame(std::string_view record, std::string_view command) {
         }
     }
     return EvaluateUngrouped(std::move(preparedCommand), preparedRecord);
+}
+
+namespace {
+
+// A text of the rewriting without groups, taken apart once: a single term, or terms each with whether a
+// "|" follows it, as EvaluateFlat reads them.
+class FlatCommand {
+public:
+    explicit FlatCommand(std::string command) {
+        if (!HasOperatorAfterStart(command)) {
+            ReplaceChar(command, '_', ' ');
+            m_steps.push_back(MakeStep(command, false));
+            return;
+        }
+        StripLeading(command, "()|& ");
+        command.push_back(' ');
+        std::string_view rest = command;
+        for (;;) {
+            std::size_t space = rest.find(' ');
+            std::string term(rest.substr(0, space));
+            rest.remove_prefix(space);
+            std::size_t blanks = 0;
+            while (blanks < rest.size() && IsWhiteSpace(rest[blanks])) {
+                ++blanks;
+            }
+            rest.remove_prefix(blanks);
+            ReplaceChar(term, '_', ' ');
+            m_steps.push_back(MakeStep(term, !rest.empty() && rest.front() == '|'));
+            std::size_t operators = rest.find_first_not_of("|& ");
+            rest.remove_prefix(operators == std::string_view::npos ? rest.size() : operators);
+            if (rest.empty()) {
+                return;
+            }
+        }
+    }
+
+    // The reject flag for the prepared record.
+    bool Rejects(std::string_view preparedRecord) const {
+        bool accumulator = false;
+        for (const Step& step : m_steps) {
+            bool found = FindSubstring(preparedRecord, step.term) != std::string_view::npos;
+            accumulator = (step.negated ? found : !found) || accumulator;
+            if (step.orAfter) {
+                if (!accumulator) {
+                    return false;
+                }
+                accumulator = false;
+            }
+        }
+        return accumulator;
+    }
+
+private:
+    struct Step {
+        std::string term;
+        bool negated = false;
+        bool orAfter = false;
+    };
+
+    // As MatchTerm reads a term: a leading "!" or "-" negates it, and every "!" and "-" at its ends goes.
+    static Step MakeStep(std::string_view term, bool orAfter) {
+        Step step;
+        step.orAfter = orAfter;
+        step.negated = !term.empty() && (term.front() == '-' || term.front() == '!');
+        if (step.negated) {
+            std::size_t first = term.find_first_not_of("-!");
+            std::size_t last = term.find_last_not_of("-!");
+            term = first == std::string_view::npos ? std::string_view() : term.substr(first, last - first + 1);
+        }
+        step.term = term;
+        return step;
+    }
+
+    std::vector<Step> m_steps;
+};
+
+// So many states of one command's rewriting are kept at most; a command whose groups' outcomes lead
+// further apart is rewritten for the rest of its records, as memory would grow with each new path.
+constexpr int MAX_REWRITING_STATES = 1024;
+
+// One state of the rewriting of a command: its text, and the group it evaluates next, whose outcome leads
+// to one of two states, made when a record first leads there. Without a group left, the flat text decides.
+class RewritingState {
+public:
+    RewritingState(std::string text, bool grouping) : m_text(std::move(text)) {
+        std::size_t open = grouping ? m_text.rfind('(') : std::string::npos;
+        std::size_t close = open == std::string::npos ? std::string::npos : m_text.find(')', open);
+        if (close == std::string::npos) {
+            m_flat.emplace(m_text);
+            return;
+        }
+        m_group = m_text.substr(open + 1, close - open - 1);
+        m_groupCommand.emplace(m_group);
+    }
+
+    // The reject flag, or nothing when the record leads to a state that would pass `states` kept.
+    std::optional<bool> Rejects(std::string_view preparedRecord, int& states) {
+        RewritingState* state = this;
+        while (!state->m_flat) {
+            bool rejected = state->m_groupCommand->Rejects(preparedRecord);
+            std::unique_ptr<RewritingState>& next = state->m_next[rejected ? 1 : 0];
+            if (!next) {
+                if (++states > MAX_REWRITING_STATES) {
+                    return std::nullopt;
+                }
+                std::string text = state->m_text;
+                ReplaceAll(text, "(" + state->m_group + ")", rejected ? FALSE_TOKEN : TRUE_TOKEN);
+                TrimWhiteSpace(text);
+                next = std::make_unique<RewritingState>(std::move(text), true);
+            }
+            state = next.get();
+        }
+        return state->m_flat->Rejects(preparedRecord);
+    }
+
+private:
+    std::string m_text;
+    std::string m_group;
+    std::optional<FlatCommand> m_groupCommand;
+    std::optional<FlatCommand> m_flat;
+    std::array<std::unique_ptr<RewritingState>, 2> m_next;
+};
+
+} // namespace
+
+bool MatchGame(std::string_view record, std::string_view command) {
+    // Reused between calls: a scan asks one command of every record, and most records are alike in size.
+    thread_local std::string preparedRecord;
+    thread_local std::string lastCommand;
+    thread_local std::unique_ptr<RewritingState> rewriting;
+    thread_local int states = 0;
+    if (!rewriting || command != lastCommand) {
+        lastCommand = command;
+        states = 1;
+        std::string preparedCommand;
+        PrepareText(command, preparedCommand);
+        bool grouping =
+            preparedCommand.find('(') != std::string::npos && preparedCommand.find(')') != std::string::npos;
+        rewriting = std::make_unique<RewritingState>(std::move(preparedCommand), grouping);
+    }
+    PrepareText(record, preparedRecord);
+    std::optional<bool> rejected = rewriting->Rejects(preparedRecord, states);
+    return rejected ? *rejected : MatchGameByRewriting(record, command);
 }
 
 } // namespace pellaquin

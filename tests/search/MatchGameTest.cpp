@@ -32,6 +32,7 @@ class MatchGameTest : public ::testing::TestWithParam<MatchCase> {};
 // Every command in the table either lists the record or leaves it out, as the rewriting rules decide.
 TEST_P(MatchGameTest, ListsOrRejects) {
     EXPECT_EQ(MatchGame(RECORD, GetParam().command), !GetParam().matches) << GetParam().command;
+    EXPECT_EQ(MatchGameByRewriting(RECORD, GetParam().command), !GetParam().matches) << GetParam().command;
 }
 
 INSTANTIATE_TEST_SUITE_P(
