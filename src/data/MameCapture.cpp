@@ -37,7 +37,19 @@ bool IsMameProgram(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
-CaptureOutcome CaptureListing(const std::string& chosenPath) {
+bool IsSystemProgram(const std::string& program) {
+    std::error_code error;
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(program, error);
+    std::string path = (error ? std::filesystem::path(program) : resolved).string();
+    if (path.starts_with("/usr/") || path.starts_with("/opt/")) {
+        return true;
+    }
+    struct stat folder {};
+    std::string parent = std::filesystem::path(path).parent_path().string();
+    return ::stat(parent.empty() ? "." : parent.c_str(), &folder) == 0 && folder.st_uid != ::geteuid();
+}
+
+CaptureOutcome CaptureListing(const std::string& chosenPath, const CaptureProgress& progress) {
     CaptureOutcome outcome;
     outcome.program = chosenPath;
     if (!IsMameProgram(chosenPath)) {
@@ -48,7 +60,9 @@ CaptureOutcome CaptureListing(const std::string& chosenPath) {
 
     std::filesystem::path folder = std::filesystem::path(chosenPath).parent_path();
     std::string listingPath = (folder / CAPTURED_LISTING_NAME).string();
-    std::unique_ptr<ReplacingFileSink> listing = OpenListing(listingPath);
+    // A folder the package manager owns is no place for the user's files, even when it can be written.
+    bool forUser = IsSystemProgram(chosenPath);
+    std::unique_ptr<ReplacingFileSink> listing = forUser ? nullptr : OpenListing(listingPath);
     bool elsewhere = false;
     if (!listing) {
         // Where a listing goes when MAME's own folder cannot take it; empty when there is no home to use.
@@ -70,6 +84,9 @@ CaptureOutcome CaptureListing(const std::string& chosenPath) {
     std::int64_t received = 0;
     ProgramRun run = RunProgram(chosenPath, {LISTING_ARGUMENT}, folder.string(), [&](std::string_view bytes) {
         received += static_cast<std::int64_t>(bytes.size());
+        if (progress) {
+            progress(received);
+        }
         return listing->Write(bytes);
     });
     outcome.code = run.code;
@@ -83,7 +100,9 @@ CaptureOutcome CaptureListing(const std::string& chosenPath) {
     } else if (!listing->Commit()) {
         outcome.result = CaptureResult::WRITE_FAILED;
     } else {
-        outcome.result = elsewhere ? CaptureResult::CAPTURED_ELSEWHERE : CaptureResult::CAPTURED;
+        outcome.result = !elsewhere ? CaptureResult::CAPTURED
+                         : forUser  ? CaptureResult::CAPTURED_FOR_USER
+                                    : CaptureResult::CAPTURED_ELSEWHERE;
         outcome.listingPath = listingPath;
     }
     return outcome;
@@ -92,8 +111,10 @@ CaptureOutcome CaptureListing(const std::string& chosenPath) {
 std::string CaptureMessage(const CaptureOutcome& outcome) {
     switch (outcome.result) {
     case CaptureResult::LISTING_CHOSEN:
-    case CaptureResult::CAPTURED:
         return {};
+    case CaptureResult::CAPTURED:
+    case CaptureResult::CAPTURED_FOR_USER:
+        return "MAME's xml listing was saved as\r\n" + outcome.listingPath.value_or(std::string());
     case CaptureResult::CAPTURED_ELSEWHERE:
         return "MAME's folder cannot be written to, so its xml listing was saved as\r\n" +
                outcome.listingPath.value_or(std::string());

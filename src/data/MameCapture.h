@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,7 +17,8 @@ inline constexpr std::string_view CAPTURED_LISTING_NAME = "listxml.xml";
 
 enum class CaptureResult {
     LISTING_CHOSEN,     // the chosen file is not a program: it is the listing itself
-    CAPTURED,           // the listing is beside MAME
+    CAPTURED,           // the listing is beside MAME, a program in a folder of the user's own
+    CAPTURED_FOR_USER,  // MAME is a system program: the listing is in our data folder
     CAPTURED_ELSEWHERE, // MAME's folder could not take it: it is in our data folder
     CANNOT_WRITE,       // neither folder could take it
     CANNOT_START,
@@ -39,11 +42,18 @@ struct CaptureOutcome {
 // or it is a regular file we may execute.
 bool IsMameProgram(const std::string& path);
 
-// Takes the file the user chose. A listing is taken as it is. MAME is run in its own folder with
-// the argument "-listxml", and its output becomes "listxml.xml" there, or in
-// $XDG_DATA_HOME/pellaquin (~/.local/share/pellaquin by default) when that folder cannot be
-// written. An earlier listing is replaced only by a complete, non-empty one.
-CaptureOutcome CaptureListing(const std::string& chosenPath);
+// True when `program` is a system program: under /usr or /opt, or in a folder not owned by the user.
+bool IsSystemProgram(const std::string& program);
+
+// Told how many bytes of the listing MAME has given so far; called on the thread that captures.
+using CaptureProgress = std::function<void(std::int64_t received)>;
+
+// Takes the file the user chose. A listing is taken as it is. MAME is run in its own folder with the
+// argument "-listxml", and its output becomes "listxml.xml" beside it when MAME lives in a folder of the
+// user's own (a MAME built at home); for a system MAME, or when its folder cannot be written, it goes
+// to $XDG_DATA_HOME/pellaquin (~/.local/share/pellaquin by default), whatever the write permissions of
+// MAME's folder. An earlier listing is replaced only by a complete, non-empty one.
+CaptureOutcome CaptureListing(const std::string& chosenPath, const CaptureProgress& progress = {});
 
 // What the user is told about the outcome; empty when there is nothing to say.
 std::string CaptureMessage(const CaptureOutcome& outcome);

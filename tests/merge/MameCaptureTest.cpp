@@ -50,7 +50,7 @@ TEST(MameCaptureTest, CapturesBesideTheProgram) {
                                             "folder:" +
                                                 fs::canonical(folder.Path()).string() + "\n");
     EXPECT_EQ(fs::current_path(), ourFolder);
-    EXPECT_EQ(CaptureMessage(outcome), "");
+    EXPECT_EQ(CaptureMessage(outcome), "MAME's xml listing was saved as\r\n" + listing);
     EXPECT_EQ(test::FolderNames(folder.Path()), (std::set<std::string>{"listxml.xml", "mame"}));
 }
 
@@ -116,6 +116,26 @@ TEST(MameCaptureTest, ChoosingWhatToRun) {
     EXPECT_FALSE(IsMameProgram(folder.Path().string()));
 }
 
+// A MAME under /usr or /opt, or in a folder of someone else's, is a system program, whose listing goes to
+// the user's data folder whatever its folder allows; one in a folder of the user's own is not.
+TEST(MameCaptureTest, SystemPrograms) {
+    test::TemporaryFolder folder;
+    EXPECT_TRUE(IsSystemProgram("/usr/games/mame"));
+    EXPECT_TRUE(IsSystemProgram("/opt/mame/mame"));
+    EXPECT_FALSE(IsSystemProgram(WriteProgram(folder.Path(), "mame", LISTING_SCRIPT)));
+    fs::create_directory(folder.Path() / "theirs");
+    std::string theirs = WriteProgram(folder.Path() / "theirs", "mame", LISTING_SCRIPT);
+    if (::chown((folder.Path() / "theirs").c_str(), test::OrdinaryFileAccess::NOBODY, 0) != 0) {
+        GTEST_SKIP() << "this user cannot give a folder to another";
+    }
+    EXPECT_TRUE(IsSystemProgram(theirs));
+    test::ScopedEnvironment dataHome("XDG_DATA_HOME", (folder.Path() / "data").string());
+    CaptureOutcome outcome = CaptureListing(theirs);
+    EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_FOR_USER);
+    EXPECT_EQ(outcome.listingPath, (folder.Path() / "data" / "pellaquin" / "listxml.xml").string());
+    EXPECT_FALSE(fs::exists(folder.Path() / "theirs" / "listxml.xml"));
+}
+
 // When MAME's folder cannot be written, the listing goes to $XDG_DATA_HOME/pellaquin, or to
 // ~/.local/share/pellaquin without it, and the message says where; with no folder to take it, the
 // capture fails.
@@ -175,7 +195,7 @@ TEST(MameCaptureTest, RealMame) {
     test::OrdinaryFileAccess ordinary;
     CaptureOutcome outcome = CaptureListing(mame);
     ASSERT_TRUE(outcome.listingPath.has_value()) << CaptureMessage(outcome);
-    EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_ELSEWHERE);
+    EXPECT_EQ(outcome.result, CaptureResult::CAPTURED_FOR_USER);
     std::ifstream listing(*outcome.listingPath, std::ios::binary);
     std::string start(16384, '\0');
     listing.read(start.data(), static_cast<std::streamsize>(start.size()));
