@@ -15,6 +15,7 @@ constexpr std::string_view LISTING_VALUE = "listXMLFile";
 constexpr std::string_view CATVER_VALUE = "catverFile";
 constexpr std::string_view CONTROLS_VALUE = "controlsFile";
 constexpr std::string_view NPLAYERS_VALUE = "nplayersFile";
+constexpr std::string_view GEOMETRY_VALUE = "windowGeometry";
 // A list is one value per entry, "iniFile1", "iniFile2" and so on, as a value holds one short text.
 constexpr std::string_view INI_FILE_VALUES = "iniFile";
 constexpr std::string_view AVAILABLE_FOLDER_VALUES = "availableFolder";
@@ -59,6 +60,7 @@ std::optional<StoredSettings> LoadStoredSettings() {
     settings.nplayersFile = reader.Value(NPLAYERS_VALUE).Text();
     settings.iniFiles = LoadList(reader, INI_FILE_VALUES);
     settings.availableFolders = LoadList(reader, AVAILABLE_FOLDER_VALUES);
+    settings.windowGeometry = reader.Value(GEOMETRY_VALUE).Text();
     reader.Close();
     return settings;
 }
@@ -75,6 +77,7 @@ bool SaveStoredSettings(const StoredSettings& settings) {
     writer.Value(NPLAYERS_VALUE).SetText(settings.nplayersFile);
     SaveList(writer, INI_FILE_VALUES, settings.iniFiles);
     SaveList(writer, AVAILABLE_FOLDER_VALUES, settings.availableFolders);
+    writer.Value(GEOMETRY_VALUE).SetText(settings.windowGeometry);
     bool written = !writer.HadWriteError();
     writer.Close();
     return written;

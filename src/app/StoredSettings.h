@@ -15,6 +15,7 @@ struct StoredSettings {
     std::string nplayersFile{};
     std::vector<std::string> iniFiles{};         // folder ini files merged, in order
     std::vector<std::string> availableFolders{}; // where the sets the user has are
+    std::string windowGeometry{};                // the main window's size and place, as the window gives it
 };
 
 // The stored settings, absent values read as empty; nothing when no settings key is stored yet, which

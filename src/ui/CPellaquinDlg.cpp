@@ -1,11 +1,19 @@
 #include "ui/CPellaquinDlg.h"
 
 #include <QAbstractButton>
+#include <QByteArray>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,6 +40,7 @@ CPellaquinDlg::CPellaquinDlg() {
     connect(m_searchResultsView, &QRadioButton::clicked, this, &CPellaquinDlg::ShowSearchResults);
     connect(Button(ID_QUIT), &QAbstractButton::clicked, this, &CPellaquinDlg::CloseMainWindow);
     // "AtomicFE List" has no handler of its own: choosing it changes nothing but the choice.
+    setAcceptDrops(true);
     connect(m_outputTypes, &QButtonGroup::idClicked, this, [this](int id) {
         if (id != ID_ATOMIC_FE) {
             SelectOutputType(id);
@@ -48,6 +57,7 @@ QAbstractButton* CPellaquinDlg::Button(int id) const {
 
 bool CPellaquinDlg::OnInitDialog() {
     LoadAvailableFolders();
+    RestoreGeometry();
     if (m_firstRun) {
         OpenSettingsAndTools();
     } else {
@@ -113,6 +123,7 @@ void CPellaquinDlg::OpenSettingsAndTools() {
 }
 
 void CPellaquinDlg::CloseMainWindow() {
+    SaveGeometry();
     m_inputFile.Close();
     m_inputOpen = false;
     QDialog::reject();
@@ -120,6 +131,54 @@ void CPellaquinDlg::CloseMainWindow() {
 
 void CPellaquinDlg::reject() {
     CloseMainWindow();
+}
+
+void CPellaquinDlg::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CPellaquinDlg::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CPellaquinDlg::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // As the settings window hands a file back: taken for this run, stored only by "Set".
+    m_inputPath = QFile::encodeName(urls.first().toLocalFile()).toStdString();
+    m_inputFile.Close();
+    m_inputOpen = false;
+    OpenInputFile();
+}
+
+void CPellaquinDlg::RestoreGeometry() {
+    std::optional<StoredSettings> stored = LoadStoredSettings();
+    if (stored && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored->windowGeometry)))) {
+        return;
+    }
+    // A first size that fits the screen, panels left out, however large the font.
+    if (const QScreen* shown = screen()) {
+        resize(sizeHint().boundedTo(shown->availableGeometry().size()).expandedTo(minimumSizeHint()));
+    }
+}
+
+void CPellaquinDlg::SaveGeometry() {
+    // Only a stored settings key keeps it: before the first "Set" nothing is stored.
+    std::optional<StoredSettings> stored = LoadStoredSettings();
+    if (stored) {
+        stored->windowGeometry = saveGeometry().toBase64().toStdString();
+        SaveStoredSettings(*stored);
+    }
 }
 
 void CPellaquinDlg::SetGoEnabled(bool enabled) {

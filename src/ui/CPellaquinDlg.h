@@ -130,6 +130,11 @@ public:
 
 protected:
     void reject() override;
+    // Escape does not end the program, whose result would be lost; the window's close button does.
+    void keyPressEvent(QKeyEvent* event) override;
+    // A file dropped on the window becomes the input file, as if chosen in the settings window.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -143,6 +148,9 @@ private:
     void ChooseLeftOutCategories();
     // The folders "Only sets I have" looks in, as the settings store holds them.
     void LoadAvailableFolders();
+    // The size and place the window had when it was last closed, or a size that fits the screen.
+    void RestoreGeometry();
+    void SaveGeometry();
     WizardState ReadWizardState() const;
     OutputType SelectedOutputType() const;
     // The list the window's controls ask for, with the command last read from the command line.

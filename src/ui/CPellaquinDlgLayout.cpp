@@ -26,20 +26,9 @@ namespace {
 constexpr const char* BUTTON_COUNTS[] = {"any", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
 constexpr const char* WORKING_CHOICES[] = {"any", "good only", "good or imperfect"};
 constexpr const char* PLAYER_COUNTS[] = {"any", "1", "2", "3", "4", "5", "6", "7", "8"};
-// The sections of bestgames.ini, whose first number the wizard asks for.
-constexpr const char* BEST_GAMES_SECTIONS[] = {
-    "any",
-    "0 to 10 (Worst)",
-    "10 to 20 (Horrible)",
-    "20 to 30 (Bad)",
-    "30 to 40 (Amendable)",
-    "40 to 50 (Decent)",
-    "50 to 60 (Not Good Enough)",
-    "60 to 70 (Passable)",
-    "70 to 80 (Good)",
-    "80 to 90 (Very Good)",
-    "90 to 100 (Best Games)",
-};
+// The sections of bestgames.ini by their ranges, whose first number the wizard asks for.
+constexpr const char* BEST_GAMES_SECTIONS[] = {"any",      "0 to 10",  "10 to 20", "20 to 30", "30 to 40", "40 to 50",
+                                               "50 to 60", "60 to 70", "70 to 80", "80 to 90", "90 to 100"};
 constexpr const char* CATEGORIES[] = {"Any",       "Ball & Paddle", "BIOS",     "Breakout",   "Casino",   "Climbing",
                                       "Driving",   "Fighter",       "Maze",     "Mini-Games", "Mature",   "Misc.",
                                       "Multiplay", "Pinball",       "Platform", "Puzzle",     "Quiz",     "Rhythm",
@@ -140,7 +129,6 @@ void CPellaquinDlg::BuildControls() {
     window->addLayout(top);
     window->addLayout(middle, 1);
     window->addLayout(command);
-    resize(minimumSizeHint().expandedTo(QSize(760, 560)));
 }
 
 QWidget* CPellaquinDlg::BuildWizard() {

@@ -15,4 +15,12 @@ enum class MessageIcon { NONE, ERROR, EXCLAMATION };
 // one OK button (object name "1"), through RunModal; returns when the user has closed it.
 void ShowMessage(QWidget* parent, const std::string& text, MessageIcon icon = MessageIcon::NONE);
 
+// The ids of a question's buttons.
+inline constexpr int ID_YES = 6;
+inline constexpr int ID_NO = 7;
+
+// Asks `text` in a box titled with the application's name, with a question icon and the buttons "Yes" (object
+// name "6") and "No" (object name "7", the one Escape and closing give), through RunModal; true for "Yes".
+bool AskYesNo(QWidget* parent, const std::string& text);
+
 } // namespace pellaquin

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -10,12 +11,15 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "DialogScript.h"
+#include "app/StoredSettings.h"
 #include "support/FailingReads.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
@@ -421,6 +425,50 @@ private slots:
         Go(*window, "=", true, false);
         QCOMPARE(View(*window), QString("pacman\nsf2\ninvaders\nufo\n"));
         QCOMPARE(Label(*window), QString("Found:4 matches"));
+    }
+
+    // Escape leaves the window and its result as they are; the close button ends it. Its smallest size fits a
+    // 1366x768 screen with a panel, and the size and place it had are those it opens with next time.
+    void behavesAsADesktopWindow() {
+        QVERIFY(SaveStoredSettings({}));
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        QSize smallest = window->minimumSizeHint();
+        QVERIFY2(smallest.width() <= 1366 && smallest.height() <= 728,
+                 qPrintable(QString("%1x%2").arg(smallest.width()).arg(smallest.height())));
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(window->isVisible());
+        window->setGeometry(QRect(QPoint(40, 30), smallest + QSize(20, 10)));
+        QVERIFY(window->close());
+        QVERIFY(!window->isVisible());
+        auto again = OpenWindow(DataPath("listxml_small.xml"));
+        QCOMPARE(again->size(), smallest + QSize(20, 10));
+    }
+
+    // A file dropped on the window is opened as the input file, with the same messages.
+    void droppedFileBecomesTheInput() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        auto drop = [&](const QString& path) -> std::vector<QString> {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(window.get(), &enter);
+            if (!enter.isAccepted()) {
+                return {"the drop was refused"};
+            }
+            QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            MessageLog messages;
+            test::ScriptedModals prompts([&](QDialog& prompt) {
+                messages.texts.push_back(static_cast<QMessageBox&>(prompt).text());
+                test::Click(prompt, 1);
+            });
+            QApplication::sendEvent(window.get(), &dropped);
+            return messages.texts;
+        };
+        QVERIFY(drop(QString::fromStdString(DataPath("controls_small.xml"))).empty());
+        QVERIFY(View(*window).startsWith("<game romname="));
+        QCOMPARE(drop(m_folder->filePath("none.xml")),
+                 std::vector<QString>{"Open or Read error on input file!?\nCheck your settings."});
+        QVERIFY(!Enabled(*window, Dlg::ID_GO));
     }
 
     // A saved list or a MaLa file that cannot be written is said, naming the file.

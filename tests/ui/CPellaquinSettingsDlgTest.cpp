@@ -271,7 +271,8 @@ private slots:
                                              text("iniFile1", "/b.ini"),
                                              text("iniFileCount", "1"),
                                              text("availableFolder1", "/roms"),
-                                             text("availableFolderCount", "1")};
+                                             text("availableFolderCount", "1"),
+                                             text("windowGeometry", "")};
         QVERIFY(*stored == expected);
     }
 
