@@ -1,6 +1,7 @@
-// Random small listings, controls.xml and catver.ini files merged into memory: no crash or hang,
-// the merge succeeds, the result closes with "</mame>", and a merge of a recognised listing whose
-// banner gets a line of its own reads back as a merged file.
+// Random small listings, controls.xml and catver.ini files merged into memory, the catver.ini also
+// read as nplayers.ini and as a data file: no crash or hang, the merge succeeds, the result closes
+// with "</mame>", and a merge of a recognised listing whose banner gets a line of its own reads back
+// as a merged file.
 
 #include "FuzzSupport.h"
 
@@ -61,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     MemorySink sink;
-    MergeResult result = MergeDataFiles({files[0].Path(), files[1].Path(), files[2].Path()}, sink);
+    MergeResult result =
+        MergeDataFiles({files[0].Path(), files[1].Path(), files[2].Path(), files[2].Path(), {files[2].Path()}}, sink);
     if (result != MergeResult::OK) {
         fuzz::Fail("the merge of readable files failed");
     }

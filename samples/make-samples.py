@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Writes the sample files: a classic-tag MAME listing of a few dozen made-up games, a controls.xml
-and a catver.ini for them. The merged file is then made by the program itself (see README.md)."""
+"""Writes the sample files: a classic-tag MAME listing of a few dozen made-up games, a controls.xml,
+a catver.ini, an nplayers.ini and a bestgames.ini for them. The merged file is then made by the
+program itself (see README.md)."""
 
 import random
 from pathlib import Path
@@ -43,6 +44,12 @@ CLONES = [("digdougj", "digdoug", "Dig Doug (Japan)"), ("mrdot", "mrdo", "Mr. Do
 PRELIMINARY = {"eggventr", "kicker"}
 SAMPLES = {"astrobl": ["invader1", "shot"], "zaxxon": ["03", "05"]}
 COCKTAIL = {"mrdo", "ladybug", "frogger", "gyruss", "pooyan", "cheekyms", "digdoug"}
+# Release names as catver.ini's [VerAdded] writes them, given to the games in turn.
+VERSIONS = ["0.30", "0.36b16", "0.36rc1", "0.36", "0.37b7", "0.69a", "0.71u3p", "0.108u5", "0.124a", "0.251"]
+BEST_GAMES = {"90 to 100 (Best Games)": ["digdoug", "mrdo", "timeplt", "zaxxon"],
+              "80 to 90 (Very Good)": ["frogger", "gyruss", "mappy", "tempest"],
+              "70 to 80 (Good)": ["bombjak", "jackal", "ladybug", "marble"],
+              "50 to 60 (Not Good Enough)": ["cavelon", "dorodon"]}
 
 
 def game_record(name, description, year, maker, buttons, players, control, rotate, parent=None):
@@ -93,8 +100,21 @@ def main():
     catver = [";; catver.ini for the sample listing", "", "[Category]"]
     catver += [f"{name}={by_name[name][4]}" for name in sorted(by_name)]
     catver += [f"{clone}={by_name[parent][4]}" for clone, parent, _ in CLONES]
-    catver += ["", "[VerAdded]"] + [f"{name}=.37b5" for name in sorted(by_name)]
+    catver += ["", "[VerAdded]"] + [f"{name}={VERSIONS[i % len(VERSIONS)]}" for i, name in enumerate(sorted(by_name))]
     (folder / "catver.ini").write_bytes(("\r\n".join(catver) + "\r\n").encode())
+
+    # Clones but one have no line of their own and take their parent's; one name is there twice.
+    nplayers = [";; nplayers.ini for the sample listing", "", "[NPlayers]"]
+    for name, _, _, _, _, _, players, _, _ in sorted(GAMES):
+        nplayers.append(f"{name}={'1P' if players == 1 else '2P alt' if name in COCKTAIL else '2P sim'}")
+    nplayers += ["froggers=1P", "mrdo=1P"]
+    (folder / "nplayers.ini").write_bytes(("\r\n".join(nplayers) + "\r\n").encode())
+
+    bestgames = ["[FOLDER_SETTINGS]", "RootFolderIcon mame", "SubFolderIcon folder", "",
+                 ";; bestgames.ini for the sample listing ;;", "", "[ROOT_FOLDER]", ""]
+    for section, names in BEST_GAMES.items():
+        bestgames += [f"[{section}]"] + names + [""]
+    (folder / "bestgames.ini").write_bytes("\r\n".join(bestgames).encode())
 
     controls = ['<?xml version="1.0" encoding="UTF-8"?>', "<dat>"]
     for name, description, _, _, _, buttons, players, control, _ in GAMES[::2]:

@@ -29,9 +29,9 @@ constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
 
 // Options whose value may itself begin with "-" or "!", as negated search terms do.
 const std::set<std::string, std::less<>> VALUE_OPTIONS = {
-    "--input",  "--type",   "--find",      "--columns",     "--delimiter",    "--template",
-    "--title",  "--output", "--listxml",   "--controls",    "--catver",       "--mame",
-    "--wizard", "--prefer", "--available", "--added-since", "--added-before",
+    "--input",  "--type",    "--find",      "--columns",     "--delimiter",    "--template", "--title",
+    "--output", "--listxml", "--controls",  "--catver",      "--nplayers",     "--ini",      "--mame",
+    "--wizard", "--prefer",  "--available", "--added-since", "--added-before",
 };
 
 // `text` broken at blanks into lines of at most `width` bytes, each after `indent`.
@@ -110,11 +110,16 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App* countCommand = app.add_subcommand("count", "Print how many games match a search command");
     AddSelectionOptions(*countCommand, count);
 
-    std::string listxmlPath, controlsPath, catverPath, mergedPath, mamePath;
-    CLI::App* mergeCommand = app.add_subcommand("merge", "Merge MAME's listing, controls.xml and catver.ini");
-    mergeCommand->add_option("--listxml", listxmlPath, "MAME's -listxml output")->required();
-    mergeCommand->add_option("--controls", controlsPath, "controls.xml")->required();
-    mergeCommand->add_option("--catver", catverPath, "catver.ini")->required();
+    MergeSources merge;
+    std::string mergedPath, mamePath;
+    CLI::App* mergeCommand =
+        app.add_subcommand("merge", "Merge MAME's listing with controls.xml, catver.ini and other data files");
+    mergeCommand->add_option("--listxml", merge.listingPath, "MAME's -listxml output")->required();
+    mergeCommand->add_option("--controls", merge.controlsPath, "controls.xml")->required();
+    mergeCommand->add_option("--catver", merge.catverPath, "catver.ini")->required();
+    mergeCommand->add_option("--nplayers", merge.nplayersPath, "nplayers.ini");
+    mergeCommand->add_option("--ini", merge.dataFilePaths, "A data file such as bestgames.ini; may be given again")
+        ->allow_extra_args(false);
     mergeCommand->add_option("--output", mergedPath, "Merged file, replaced once the merge has finished")->required();
     CLI::App* captureCommand = app.add_subcommand("capture", "Capture MAME's -listxml output beside the program");
     captureCommand->add_option("--mame", mamePath, "MAME's program; any other file is taken as the listing")
@@ -145,7 +150,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return RunCountCommand(count, out, err);
     }
     if (mergeCommand->parsed()) {
-        return RunMergeCommand({listxmlPath, controlsPath, catverPath}, mergedPath, err);
+        return RunMergeCommand(merge, mergedPath, err);
     }
     return RunCaptureCommand(mamePath, out, err);
 }

@@ -8,7 +8,8 @@
 namespace pellaquin {
 
 int RunMergeCommand(const MergeSources& sources, const std::string& outputPath, std::ostream& err) {
-    MergeResult result = MergeDataFiles(sources, outputPath);
+    MergeResult result = MergeDataFiles(sources, outputPath, {},
+                                        [&err](const std::string& path) { err << MergeLeftOutMessage(path) << '\n'; });
     if (result == MergeResult::OK) {
         return 0;
     }

@@ -4,17 +4,22 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pellaquin {
 
 class ByteSink;
 
-// The three files a merge reads. An empty path, or a controls.xml or catver.ini that cannot be
-// opened, merges without that file's data; the listing is required.
+// The files a merge reads. An empty path, or a controls.xml or catver.ini that cannot be opened,
+// merges without that file's data; the listing is required. An nplayers.ini or data file (see
+// IniIndex) that cannot be read is left out, and the merge says so. Each data file gives its sets an
+// element named after the file (DataFileElementName), in the order of the list.
 struct MergeSources {
     std::string listingPath;
     std::string controlsPath;
     std::string catverPath;
+    std::string nplayersPath{};
+    std::vector<std::string> dataFilePaths{};
 };
 
 enum class MergeResult {
@@ -29,18 +34,29 @@ enum class MergeResult {
 // Told how many bytes of the listing have been read so far, out of its size.
 using MergeProgress = std::function<void(std::int64_t done, std::int64_t total)>;
 
+// Told the path of each nplayers.ini or data file the merge goes on without, as it cannot be read.
+using MergeLeftOut = std::function<void(const std::string& path)>;
+
 // Writes the merged master file to `sink`: the listing's header with the banner, every complete
-// game with its category and controls data inserted, then the closing "</mame>" line. Returns OK,
-// LISTING_NOT_READABLE, SOURCE_READ_FAILED or WRITE_FAILED (a write to the sink failed).
-MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const MergeProgress& progress = {});
+// game with its data inserted, then the closing "</mame>" line. A game's data are, each a line of
+// its own in this order: its category and its version added (catver.ini's [VerAdded]), its
+// nplayers.ini value, the value of each data file, the controls info and the player block. A clone
+// without a value of its own in nplayers.ini or a data file takes its parent's (by its romof, then
+// its cloneof). Returns OK, LISTING_NOT_READABLE, SOURCE_READ_FAILED or WRITE_FAILED (a write to the
+// sink failed).
+MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const MergeProgress& progress = {},
+                           const MergeLeftOut& leftOut = {});
 
 // The same merge into the file at `outputPath`, which is replaced only once the merge has finished.
 // A path that names one of the sources is refused before anything is written. On any result but OK
 // the file at `outputPath` is as it was.
 MergeResult MergeDataFiles(const MergeSources& sources, const std::string& outputPath,
-                           const MergeProgress& progress = {});
+                           const MergeProgress& progress = {}, const MergeLeftOut& leftOut = {});
 
 // What the user is told for each result; empty for OK.
 std::string_view MergeResultMessage(MergeResult result);
+
+// What the user is told of a source the merge went on without.
+std::string MergeLeftOutMessage(const std::string& path);
 
 } // namespace pellaquin

@@ -147,6 +147,25 @@ TEST(CliAppTest, Merge) {
     EXPECT_EQ(unwritable.err, "Error opening output file for write!?\nCannot write the output file " + noFolder + "\n");
 }
 
+// merge takes nplayers.ini and any number of data files; each one it cannot read is named on a line
+// of its own, and the merge goes on without it.
+TEST(CliAppTest, MergeDataFiles) {
+    test::TemporaryFolder folder;
+    std::string merged = (folder.Path() / "merged.xml").string();
+    std::string none = (folder.Path() / "none.ini").string();
+    CliRun run =
+        RunTool({"merge", "--listxml", LISTING, "--controls", "", "--catver",
+                 folder.Write("catver.ini", "[VerAdded]\r\npuckman=0.251\r\n"), "--nplayers", none, "--ini",
+                 folder.Write("bestgames.ini", "[90 to 100 (Best Games)]\r\nsf2\r\n"), "--ini", folder.Path().string(),
+                 "--ini", folder.Write("languages.ini", "[Japanese]\nsf2\npuckman\n"), "--output", merged});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, MergeLeftOutMessage(none) + "\n" + MergeLeftOutMessage(folder.Path().string()) + "\n");
+    for (auto [find, count] : {std::pair{"<bestgames>90_to & <languages>japanese", "1\n"},
+                               std::pair{"<languages>japanese", "3\n"}, std::pair{"veradded>0.25", "1\n"}}) {
+        EXPECT_EQ(RunTool({"count", "--input", merged, "--find", find}).out, count) << find;
+    }
+}
+
 // capture prints the listing's path: a chosen listing as it is; a failed capture exits 1.
 TEST(CliAppTest, Capture) {
     CliRun chosen = RunTool({"capture", "--mame", LISTING});

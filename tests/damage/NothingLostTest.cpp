@@ -275,6 +275,21 @@ TEST_F(NothingLostTest, DataFileReadErrorHalfway) {
     ExpectTargetUntouched();
 }
 
+// nplayers.ini or a data file failing to read part-way is left out whole, and the merge goes on.
+TEST_F(NothingLostTest, DataFileReadErrorHalfwayLeavesItOut) {
+    std::string other = m_folder.Write("other.ini", std::string(3 << 20, '\n'));
+    for (const char* option : {"--nplayers", "--ini"}) {
+        SCOPED_TRACE(option);
+        std::vector<std::string> args = MergeArgs(m_target);
+        args.insert(args.end() - 2, {option, other});
+        test::FailingReads failing(other, 1 << 20);
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, MergeLeftOutMessage(other) + "\n");
+        EXPECT_TRUE(test::ReadWholeFile(m_target).ends_with("</mame>\n"));
+    }
+}
+
 // A read error lasts until the next run, whether it struck at the first read or part-way: once the
 // file reads again, the same open file gives the whole list.
 TEST_F(NothingLostTest, ReadErrorIsForgottenOnceReadsWork) {

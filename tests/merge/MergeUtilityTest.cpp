@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <set>
+#include <vector>
 
 namespace pellaquin {
 namespace {
@@ -230,6 +231,195 @@ TEST_F(MergeTest, ReadsBackAsMergedFile) {
     MemorySink names;
     EXPECT_EQ(RunList(input, {OutputType::NAMES, "<category>maze"}, names).matchCount, 1);
     EXPECT_EQ(names.Bytes(), "pacman\n");
+}
+
+// A listing of one parent, a clone whose romof and cloneof name different sets, a clone of its own
+// and a parent whose romof names its BIOS; each game is its start line, a ROM line and its end.
+constexpr std::string_view DATA_GAMES[][2] = {
+    {"pacman", ""},
+    {"puckman", " cloneof=\"pacman\" romof=\"namco\""},
+    {"pacmanf", " cloneof=\"pacman\" romof=\"pacman\""},
+    {"kof98", " romof=\"neogeo\""},
+};
+
+// The listing of DATA_GAMES with `banner` after its first line and `inserted[i]` before game i's ROM line.
+std::string DataGames(std::string_view banner = "", const std::vector<std::string>& inserted = {}) {
+    std::string text = "<mame>\n" + std::string(banner);
+    for (std::size_t i = 0; i < std::size(DATA_GAMES); ++i) {
+        text += "\t<game name=\"" + std::string(DATA_GAMES[i][0]) + "\"" + std::string(DATA_GAMES[i][1]) + ">\n" +
+                (i < inserted.size() ? inserted[i] : "") + "\t\t<rom name=\"r\"/>\n\t</game>\n";
+    }
+    return text + "</mame>\n";
+}
+
+enum class DataSource { CATVER, NPLAYERS, DATA_FILE };
+
+// One data file and the lines each game of DATA_GAMES gets from it.
+struct DataFileCase {
+    const char* what;
+    DataSource source;
+    const char* fileName;
+    const char* bytes;
+    std::vector<std::string> inserted;
+};
+
+void PrintTo(const DataFileCase& data, std::ostream* out) {
+    *out << data.what;
+}
+
+class DataFileTest : public MergeTest, public ::testing::WithParamInterface<DataFileCase> {};
+
+// Each shape of data file and each quirk of the files people download gives the lines expected, to
+// the byte; a clone without a line takes its romof's value, then its cloneof's, and a parent never
+// takes its BIOS's.
+TEST_P(DataFileTest, InsertsTheValuesOfEachShape) {
+    const DataFileCase& data = GetParam();
+    MergeSources sources = Sources(DataGames(), "", "");
+    std::string path = m_folder.Write(data.fileName, data.bytes);
+    if (data.source == DataSource::CATVER) {
+        sources.catverPath = path;
+    } else if (data.source == DataSource::NPLAYERS) {
+        sources.nplayersPath = path;
+    } else {
+        sources.dataFilePaths = {path};
+    }
+    ASSERT_EQ(MergeDataFiles(sources, OutputPath()), MergeResult::OK);
+    EXPECT_EQ(test::ReadWholeFile(OutputPath()), DataGames(BANNER, data.inserted));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, DataFileTest,
+    ::testing::Values(
+        DataFileCase{"FolderFileAsDownloaded",
+                     DataSource::DATA_FILE,
+                     "bestgames.ini",
+                     "[FOLDER_SETTINGS]\r\nRootFolderIcon mame\r\nSubFolderIcon folder\r\n\r\n"
+                     ";; bestgames.ini 0.263 / 01-Mar-24 / MAME 0.263 ;;\r\n\r\n[ROOT_FOLDER]\r\n\r\n"
+                     "[90 to 100 (Best Games)]\r\nPacMan\r\n\r\n[0 to 10 (Worst)]\r\nnamco\r\nneogeo\r\n"
+                     "[ 80 to 90 (Very Good) ]\r\n  pacmanf ",
+                     {"\t\t<bestgames>90 to 100 (Best Games)</bestgames>\n",
+                      "\t\t<bestgames>0 to 10 (Worst)</bestgames>\n",
+                      "\t\t<bestgames>80 to 90 (Very Good)</bestgames>\n"}},
+        DataFileCase{"SeveralSectionsJoinedAndEscaped",
+                     DataSource::DATA_FILE,
+                     "languages.ini",
+                     "\xEF\xBB\xBF[Chinese]\npacman\n[English]\npacman\npacman\n[Tom & <Jerry>]\npacman\n"
+                     "[English]\npacman\nkof98\n; kof98\n[]\nkof98\n",
+                     {"\t\t<languages>Chinese, English, Tom &amp; &lt;Jerry&gt;</languages>\n",
+                      "\t\t<languages>Chinese, English, Tom &amp; &lt;Jerry&gt;</languages>\n",
+                      "\t\t<languages>Chinese, English, Tom &amp; &lt;Jerry&gt;</languages>\n",
+                      "\t\t<languages>English</languages>\n"}},
+        DataFileCase{"BareListTakesTheFileName",
+                     DataSource::DATA_FILE,
+                     "Working Arcade (0.251).ini",
+                     ";; Working Arcade.ini\n[FOLDER_SETTINGS]\nRootFolderIcon mame\n[ROOT_FOLDER]\npacman\nkof98=x\n",
+                     {"\t\t<working_arcade__0_251_>Working Arcade (0.251)</working_arcade__0_251_>\n",
+                      "\t\t<working_arcade__0_251_>Working Arcade (0.251)</working_arcade__0_251_>\n",
+                      "\t\t<working_arcade__0_251_>Working Arcade (0.251)</working_arcade__0_251_>\n"}},
+        DataFileCase{"KeyValueFirstLineWins",
+                     DataSource::DATA_FILE,
+                     "series.ini",
+                     "[FOLDER_SETTINGS]\nRootFolderIcon mame\n[Series]\npacman = Pac-Man \nPACMAN=Puck\n"
+                     "pacmanf=\nnamco=\nkof98=King of Fighters\nneogeo\n",
+                     {"\t\t<series>Pac-Man</series>\n", "\t\t<series>Pac-Man</series>\n",
+                      "\t\t<series>Pac-Man</series>\n", "\t\t<series>King of Fighters</series>\n"}},
+        DataFileCase{"NPlayers",
+                     DataSource::NPLAYERS,
+                     "nplayers.ini",
+                     ";; NPlayers 0.251 ;;\r\n[NPlayers]\r\npacman=2P alt\r\npacman=1P\r\nnamco=4P sim\r\n"
+                     "neogeo=BIOS\r\n",
+                     {"\t\t<nplayers>2P alt</nplayers>\n", "\t\t<nplayers>4P sim</nplayers>\n",
+                      "\t\t<nplayers>2P alt</nplayers>\n"}},
+        // The version added is the set's own: no clone takes its parent's.
+        DataFileCase{"VersionAddedFromCatver",
+                     DataSource::CATVER,
+                     "catver.ini",
+                     "[Category]\npacman=Maze\n\n[VerAdded]\npacman=0.30\nKOF98=0.104\nkof98=0.105",
+                     {"\t\t<category>Maze</category>\n\t\t<veradded>0.30</veradded>\n", "", "",
+                      "\t\t<veradded>0.104</veradded>\n"}}),
+    [](const ::testing::TestParamInfo<DataFileCase>& param) { return std::string(param.param.what); });
+
+// Every kind of line in its place: category, version added, nplayers, the data files as listed,
+// controls info, players; the other way round at the very start of a game without a ROM line.
+TEST_F(MergeTest, DataLinesInOrder) {
+    MergeSources sources = Sources("<mame>\n\t<game name=\"pacman\">\n\t\t<rom name=\"r\"/>\n\t</game>\n"
+                                   "\t<game name=\"pacmanf\" cloneof=\"pacman\">\n\t</game>\n</mame>\n",
+                                   CONTROLS, "[Category]\npacman=Maze\npacmanf=Speedup\n[VerAdded]\npacman=0.30\n");
+    sources.nplayersPath = m_folder.Write("nplayers.ini", "[NPlayers]\npacman=2P alt\n");
+    sources.dataFilePaths = {m_folder.Write("series.ini", "[Pac-Man]\npacman\n"),
+                             m_folder.Write("bestgames.ini", "[Best]\npacman\n")};
+    ASSERT_EQ(MergeDataFiles(sources, OutputPath()), MergeResult::OK);
+    EXPECT_EQ(test::ReadWholeFile(OutputPath()), "<mame>\n" + std::string(BANNER) +
+                                                     "\t<game name=\"pacman\">\n"
+                                                     "\t\t<category>Maze</category>\n"
+                                                     "\t\t<veradded>0.30</veradded>\n"
+                                                     "\t\t<nplayers>2P alt</nplayers>\n"
+                                                     "\t\t<series>Pac-Man</series>\n"
+                                                     "\t\t<bestgames>Best</bestgames>\n" +
+                                                     std::string(PACMAN_BLOCKS) +
+                                                     "\t\t<rom name=\"r\"/>\n"
+                                                     "\t</game>\n"
+                                                     "\t<player number=\"1\" numButtons=\"0\">\n"
+                                                     "      <controls name=\"4-way Joystick\"/>\n"
+                                                     "    </player>\n"
+                                                     "\t\t<controls info>numPlayers=\"2\" tilt=\"0\"</controls info>\n"
+                                                     "\t\t<bestgames>Best</bestgames>\n"
+                                                     "\t\t<series>Pac-Man</series>\n"
+                                                     "\t\t<nplayers>2P alt</nplayers>\n"
+                                                     "\t\t<category>Speedup</category>\n"
+                                                     "\t\t<game name=\"pacmanf\" cloneof=\"pacman\">\n"
+                                                     "\t</game>\n"
+                                                     "</mame>\n");
+}
+
+// A data file that cannot be read is left out and named, in the order given; the merge goes on and
+// writes what it would without it. An output path naming a data file is refused.
+TEST_F(MergeTest, UnreadableDataFileIsLeftOut) {
+    MergeSources sources = Sources(DataGames(), "", "");
+    sources.nplayersPath = (m_folder.Path() / "none.ini").string();
+    sources.dataFilePaths = {m_folder.Path().string(), m_folder.Write("other.ini", "[Other]\nnotlisted\n")};
+    std::vector<std::string> leftOut;
+    ASSERT_EQ(MergeDataFiles(sources, OutputPath(), {}, [&](const std::string& path) { leftOut.push_back(path); }),
+              MergeResult::OK);
+    EXPECT_EQ(leftOut, (std::vector<std::string>{sources.nplayersPath, m_folder.Path().string()}));
+    EXPECT_EQ(test::ReadWholeFile(OutputPath()), DataGames(BANNER));
+    EXPECT_EQ(MergeLeftOutMessage("/x/nplayers.ini"),
+              "Merged without this file, as it cannot be read: /x/nplayers.ini");
+
+    EXPECT_EQ(MergeDataFiles(sources, sources.dataFilePaths[1]), MergeResult::OUTPUT_IS_A_SOURCE);
+    sources.nplayersPath = sources.dataFilePaths[1];
+    sources.dataFilePaths.clear();
+    EXPECT_EQ(MergeDataFiles(sources, sources.nplayersPath), MergeResult::OUTPUT_IS_A_SOURCE);
+    EXPECT_EQ(test::ReadWholeFile(sources.nplayersPath), "[Other]\nnotlisted\n");
+}
+
+// The data lines read back from a merged file: it is a merged file, every record is read whole, and
+// the values are found by the search language and by CSV columns.
+TEST_F(MergeTest, DataLinesReadBack) {
+    MergeSources sources = Sources(DataGames(), "", "[VerAdded]\npacman=0.30\nkof98=0.251\n");
+    sources.nplayersPath = m_folder.Write("nplayers.ini", "[NPlayers]\npacman=2P sim\nkof98=4P alt\n");
+    sources.dataFilePaths = {m_folder.Write("bestgames.ini", "[90 to 100 (Best Games)]\npacman\n[50 to 60]\nkof98\n")};
+    ASSERT_EQ(MergeDataFiles(sources, OutputPath()), MergeResult::OK);
+    InputFile input;
+    ASSERT_EQ(input.Open(OutputPath()), InputFile::OpenResult::OK);
+    std::string header;
+    EXPECT_EQ(DetectInputFormat(input, header), FORMAT_MERGED);
+    for (auto [find, names] :
+         {std::pair{"<nplayers>2p_sim", "pacman\npuckman\npacmanf\n"},
+          std::pair{"<bestgames>90 to & !cloneof", "pacman\n"}, std::pair{"veradded>0.25", "kof98\n"},
+          std::pair{"</game>", "pacman\npuckman\npacmanf\nkof98\n"}}) {
+        MemorySink list;
+        RunList(input, {OutputType::NAMES, find}, list);
+        EXPECT_EQ(list.Bytes(), names) << find;
+    }
+    ListRequest columns{OutputType::CSV, "<game name=,<nplayers>,<bestgames>,<veradded>"};
+    columns.fieldSeparator = ";";
+    MemorySink csv;
+    RunList(input, columns, csv);
+    EXPECT_EQ(csv.Bytes(), "pacman;2P sim;90 to 100 (Best Games);0.30\n"
+                                    "puckman;2P sim;90 to 100 (Best Games);\n"
+                                    "pacmanf;2P sim;90 to 100 (Best Games);\n"
+                                    "kof98;4P alt;50 to 60;0.251\n");
 }
 
 // An output path that names a source is refused before anything is written, however it is spelt
