@@ -47,6 +47,7 @@ std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args) 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("pellaquin-cli ") + PELLAQUIN_VERSION);
     app.footer(LIST_EXAMPLES);
 
     ListOptions list;
@@ -91,6 +92,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 0;
     } catch (const CLI::CallForAllHelp&) {
         out << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
         return 0;
     } catch (const CLI::ParseError& error) {
         err << error.what() << "\n\n" << app.help();
