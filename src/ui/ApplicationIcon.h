@@ -34,7 +34,7 @@ std::span<const IconShape> ApplicationIconShapes();
 // Paints the icon over the square of `size` pixels at the painter's origin.
 void DrawApplicationIcon(QPainter& painter, int size);
 
-// The program's own icon, drawn rather than shipped, at each of APPLICATION_ICON_SIZES.
+// The window icon, painted at each of APPLICATION_ICON_SIZES.
 QIcon ApplicationIcon();
 
 } // namespace pellaquin
