@@ -9,6 +9,7 @@ namespace pellaquin {
 
 CPellaquinApp::CPellaquinApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(APPLICATION_NAME);
+    setDesktopFileName(QStringLiteral(PELLAQUIN_APP_ID));
     setWindowIcon(ApplicationIcon());
 }
 

@@ -23,8 +23,8 @@ constexpr const char* LIST_EXAMPLES = R"(Examples, one per list type:
   pellaquin-cli list --input listxml.xml --type atomicfe --find '(rotate=90 | rotate=270)' --window)";
 
 constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
-  --find and --wizard compose the search command; with both, both must hold. --wizard names the boxes of
-  the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
+  The search command is that of --find, of --wizard, or both, which must then both hold. --wizard names
+  the boxes of the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
 )";
 
 // Options whose value may itself begin with "-" or "!", as negated search terms do.
@@ -92,6 +92,7 @@ std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args) 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("pellaquin-cli ") + PELLAQUIN_VERSION);
     app.footer(std::string(LIST_EXAMPLES) + "\n\n" + SELECTION_HELP + Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
 
     ListOptions list;
@@ -137,6 +138,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         return 0;
     } catch (const CLI::CallForAllHelp&) {
         out << app.help("", CLI::AppFormatMode::All);
+        return 0;
+    } catch (const CLI::CallForVersion& version) {
+        out << version.what() << '\n';
         return 0;
     } catch (const CLI::ParseError& error) {
         err << error.what() << "\n\n" << app.help();
