@@ -1,22 +1,22 @@
 #include "ui/CPellaquinDlg.h"
 
 #include <QAbstractButton>
-#include <QByteArray>
-#include <QDragEnterEvent>
-#include <QDropEvent>
-#include <QKeyEvent>
-#include <QMimeData>
-#include <QScreen>
-#include <QUrl>
 #include <QButtonGroup>
+#include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QUrl>
 
 #include "app/StoredSettings.h"
 #include "records/InputOpening.h"

@@ -1,5 +1,7 @@
 #include "ui/CPellaquinDlg.h"
 
+#include <filesystem>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -27,6 +29,11 @@ namespace {
 
 constexpr char SCANNING[] = "Scanning input file for matches...";
 constexpr char SAVE_TITLE[] = "Save file as...";
+
+// "1 game", "12 games".
+std::string GamesText(std::int32_t count) {
+    return std::to_string(count) + (count == 1 ? " game" : " games");
+}
 
 struct SaveChoice {
     std::vector<FileFilter> filters;
@@ -147,7 +154,7 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
         dialogReader.ChooseSaveFile(path, m_saveFilters, m_saveExtension);
     }
     // Without a file there is no MaLa list to write, and the run ends here.
-    if (path.empty()) {
+    if (path.empty() || !MayReplace(this, path)) {
         return;
     }
     CProgressDlg progress;
@@ -161,6 +168,7 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
     case ListStatus::DONE:
         m_resultText.clear();
         m_matchCount = result.matchCount;
+        ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was saved as\r\n" + path);
         break;
     case ListStatus::INPUT_READ_FAILED:
         m_resultText.clear();
@@ -181,9 +189,18 @@ void CPellaquinDlg::SaveResultText(const std::string& text) {
     if (path.empty()) {
         return;
     }
+    std::error_code error;
+    bool appending = std::filesystem::exists(path, error);
     // The bytes go as they are: the "Window" line ends, when ticked, are already in them.
     if (!AppendToFile(path, text)) {
         ShowMessage(this, OutputNotWritableMessage(path), MessageIcon::EXCLAMATION);
+        return;
+    }
+    // Shown in the window the list needs no word; where it went always does when it went after another.
+    if (appending) {
+        ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was added at the end of\r\n" + path);
+    } else if (!m_window->isChecked()) {
+        ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was saved as\r\n" + path);
     }
 }
 

@@ -19,6 +19,7 @@
 #include "records/RecordReader.h"
 #include "ui/CProgressDlg.h"
 #include "ui/DialogParts.h"
+#include "ui/ListingCapture.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
 
@@ -193,7 +194,10 @@ void CPellaquinSettingsDlg::OnInitDialog() {
 void CPellaquinSettingsDlg::accept() {
     // The only field read back: a path typed here by hand counts once "Set" is pressed.
     m_settings.inputXmlFile = ToBytes(m_inputField->text());
-    SaveStoredSettings(m_settings);
+    if (!SaveStoredSettings(m_settings)) {
+        ShowMessage(this, "Your settings could not be saved!?\r\nThey hold for this run only.",
+                    MessageIcon::EXCLAMATION);
+    }
     QDialog::accept();
 }
 
@@ -218,12 +222,12 @@ void CPellaquinSettingsDlg::BrowseForFile(const BrowseRow& row) {
 void CPellaquinSettingsDlg::CaptureMameListing() {
     RecordReader reader;
     reader.m_dialogTitle = "Point me to MAME or MAME's xml file please...";
-    // "*.exe" hides MAME on Linux, where the program has no extension (/usr/games/mame), so the last entry shows
-    // every file.
-    const std::vector<FileFilter> filters = {{"exe files (*.exe)", "*.exe"}, XML_FILTER, {"All files (*)", "*"}};
+    // MAME has no extension on Linux (/usr/games/mame), so the dialog shows every file first, and adds no
+    // extension to a name typed without one.
+    const std::vector<FileFilter> filters = {{"All files (*)", "*"}, XML_FILTER, {"exe files (*.exe)", "*.exe"}};
     // Unlike the other rows this dialog never starts from the held path: it may name MAME rather than a listing.
     std::string chosen;
-    if (reader.ChooseOpenFile(chosen, filters, "exe;xml")) {
+    if (reader.ChooseOpenFile(chosen, filters, "")) {
         TakeChosenListing(chosen);
         m_listingField->setText(ToQString(m_settings.listXmlFile));
     }
@@ -236,12 +240,7 @@ void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
         return;
     }
     ShowMessage(this, std::string(CAPTURE_NOTICE), MessageIcon::EXCLAMATION);
-    CaptureOutcome outcome;
-    {
-        CProgressDlg progress;
-        progress.Start(false, 1000, "Capturing MAME's xml listing, hang on...", chosenPath);
-        outcome = CaptureListing(chosenPath);
-    }
+    CaptureOutcome outcome = CaptureListingWithProgress(chosenPath);
     // A failed capture leaves no listing to point at, so the path held before stays.
     if (outcome.listingPath) {
         m_settings.listXmlFile = *outcome.listingPath;
@@ -255,9 +254,11 @@ void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
 void CPellaquinSettingsDlg::RunMerge() {
     RecordReader reader;
     reader.m_dialogTitle = "Save merged file as...";
-    if (!reader.ChooseSaveFile(m_settings.inputXmlFile, {XML_FILTER}, "xml")) {
+    std::string chosen = m_settings.inputXmlFile;
+    if (!reader.ChooseSaveFile(chosen, {XML_FILTER}, "xml") || !MayReplace(this, chosen)) {
         return;
     }
+    m_settings.inputXmlFile = chosen;
     m_inputField->setText(ToQString(m_settings.inputXmlFile));
     m_set->setEnabled(true);
 

@@ -96,6 +96,10 @@ void CProgressDlg::Step() {
     m_bar->setValue(next > m_bar->maximum() ? m_bar->minimum() : next);
 }
 
+void CProgressDlg::ShowBusy() {
+    m_bar->setRange(0, 0);
+}
+
 void CProgressDlg::FollowFile(InputFile& file) {
     if (m_followedFile != nullptr && m_followedFile != &file) {
         m_followedFile->SetProgressObserver(nullptr);

@@ -47,6 +47,9 @@ public:
     // Advances the bar by one step; past its end it starts again from the beginning.
     void Step();
 
+    // Makes the bar show work going on without a share done, for a job whose size is not known.
+    void ShowBusy();
+
     // Sets the bar to the share `part` / `whole` of its range (bytes of a file read, items of a job done) and,
     // when that moved the bar, lets every window repaint while user input stays queued, so no window freezes and
     // the job cannot be interrupted.

@@ -1,5 +1,7 @@
 #include "ui/MessageBoxes.h"
 
+#include <filesystem>
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -48,6 +50,14 @@ bool AskYesNo(QWidget* parent, const std::string& text) {
     box.button(QMessageBox::Yes)->setObjectName(QString::number(ID_YES));
     box.button(QMessageBox::No)->setObjectName(QString::number(ID_NO));
     return RunModal(box) == QMessageBox::Yes;
+}
+
+bool MayReplace(QWidget* parent, const std::string& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return true;
+    }
+    return AskYesNo(parent, path + " already exists.\r\nDo you want to replace it?");
 }
 
 } // namespace pellaquin

@@ -23,4 +23,7 @@ inline constexpr int ID_NO = 7;
 // name "6") and "No" (object name "7", the one Escape and closing give), through RunModal; true for "Yes".
 bool AskYesNo(QWidget* parent, const std::string& text);
 
+// True when nothing is at `path`, or the user answers "Yes" to replacing what is.
+bool MayReplace(QWidget* parent, const std::string& path);
+
 } // namespace pellaquin

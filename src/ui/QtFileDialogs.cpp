@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -58,12 +59,17 @@ std::optional<std::string> ShowQtFileDialog(const FileDialogRequest& request) {
         dialog.selectNameFilter(nameFilters.first());
     }
     dialog.setDefaultSuffix(DefaultSuffix(request.defaultExtension));
+    // The dialog opens in the folder of the file given, else in the home folder, never in whatever folder the
+    // program was started from.
+    dialog.setDirectory(QDir::homePath());
     if (!request.initialPath.empty()) {
         QFileInfo initial(QFile::decodeName(QByteArray::fromStdString(request.initialPath)));
         if (initial.isDir()) {
             dialog.setDirectory(initial.absoluteFilePath());
         } else {
-            dialog.setDirectory(initial.absolutePath());
+            if (initial.absoluteDir().exists()) {
+                dialog.setDirectory(initial.absolutePath());
+            }
             dialog.selectFile(initial.fileName());
         }
     }

@@ -68,7 +68,7 @@ private:
                 messages->texts.push_back(box->text());
                 messages->icons.push_back(box->icon());
             }
-            test::Click(prompt, 1);
+            test::Confirm(prompt);
         });
         window->OnInitDialog();
         window->show();
@@ -98,7 +98,7 @@ private:
             if (auto* box = qobject_cast<QMessageBox*>(&prompt)) {
                 messages.texts.push_back(box->text());
             }
-            test::Click(prompt, 1);
+            test::Confirm(prompt);
         });
         test::Click(window, Dlg::ID_GO);
         return messages;
@@ -235,11 +235,14 @@ private slots:
 
         {
             ScriptedFileDialogs dialogs({saved, saved});
-            Go(*window, "name=cocktail", false, true);
+            QCOMPARE(Go(*window, "name=cocktail", false, true).texts,
+                     std::vector<QString>{QString::fromStdString("The list of 2 games was saved as\n" + saved)});
             QCOMPARE(View(*window), QString("puckman\nsf2\ninvaders\nufo\n"));
             QVERIFY(test::Control<QGroupBox>(*window, Dlg::ID_VIEW_GROUP)->isVisibleTo(window.get()));
             QVERIFY(Ticked(*window, Dlg::ID_SEARCH_RESULTS_VIEW));
-            Go(*window, "name=cocktail", true, true);
+            QCOMPARE(
+                Go(*window, "name=cocktail", true, true).texts,
+                std::vector<QString>{QString::fromStdString("The list of 2 games was added at the end of\n" + saved)});
             QCOMPARE(dialogs.Requests().size(), std::size_t(2));
             QCOMPARE(dialogs.Requests()[0].title, std::string("Save file as..."));
             QCOMPARE(dialogs.Requests()[0].defaultExtension, std::string("txt"));
@@ -552,6 +555,15 @@ private slots:
         QCOMPARE(ReadWholeFile(path).substr(0, 7), std::string("\x01\x06\x04Mine", 7));
         QVERIFY(!Ticked(*window, Dlg::ID_WINDOW) && Ticked(*window, Dlg::ID_FILE));
         QCOMPARE(View(*window), viewBefore);
+        // Replacing it asks first; "No" leaves it as it is.
+        WriteFile(path, "kept");
+        {
+            ScriptedFileDialogs dialogs({path});
+            test::ScriptedModals prompts([](QDialog& prompt) { test::Click(prompt, 7); });
+            test::Click(*window, Dlg::ID_GO);
+            QCOMPARE(prompts.Count(), 1);
+        }
+        QCOMPARE(ReadWholeFile(path), std::string("kept"));
         // A cancelled save dialog writes nothing and ends the run.
         QFile::remove(QString::fromStdString(path));
         ScriptedFileDialogs cancelled({""});
@@ -594,7 +606,9 @@ private slots:
                 test::Click(*window, Dlg::ID_MALA);
             }
             ScriptedFileDialogs malaDialogs({mala});
-            QCOMPARE(Go(*window, "game", false, true).texts, std::vector<QString>{readError});
+            QCOMPARE(Go(*window, "game", false, true).texts,
+                     (std::vector<QString>{
+                         QString::fromStdString(mala + " already exists.\nDo you want to replace it?"), readError}));
             QCOMPARE(ReadWholeFile(mala), std::string("previous"));
         }
         test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);

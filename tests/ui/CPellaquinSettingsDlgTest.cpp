@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocumentFragment>
+#include <QTimer>
 #include <QUrl>
 
 #include "DialogScript.h"
@@ -73,7 +74,7 @@ private:
         auto* box = qobject_cast<QMessageBox*>(&prompt);
         QVERIFY(box != nullptr);
         m_shown.push_back({box->text(), box->icon()});
-        test::Click(prompt, 1);
+        test::Confirm(prompt);
     }};
 };
 
@@ -276,6 +277,36 @@ private slots:
         QVERIFY(*stored == expected);
     }
 
+    // Settings that cannot be stored are said not to be, and the window still closes.
+    void unsavedSettingsAreSaid() {
+        Store({"/in.xml", "", "", ""});
+        auto dialog = Open();
+        ::setenv("XDG_CONFIG_HOME", WriteFile("config-file", "not a folder").c_str(), 1);
+        MessageLog messages;
+        test::Click(*dialog, Dlg::ID_SET);
+        QCOMPARE(messages.Boxes().size(), std::size_t(1));
+        QCOMPARE(messages.Boxes()[0].text, QString("Your settings could not be saved!?\nThey hold for this run only."));
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    }
+
+    // The window goes on painting while MAME gives its listing: a timer of the window's thread fires before the
+    // capture ends.
+    void captureDoesNotFreezeTheWindow() {
+        std::string program = WriteFile("mame", "#!/bin/sh\nsleep 1\necho '<mame>'\n");
+        std::filesystem::permissions(program, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+        auto dialog = Open();
+        MessageLog messages;
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(50);
+        m_dialogs->Answer(program);
+        test::Click(*dialog, Dlg::ID_LISTING_BROWSE);
+        QVERIFY2(ticks >= 5, qPrintable(QString::number(ticks)));
+        QCOMPARE(FieldText(*dialog, Dlg::ID_LISTING_PATH), Path("listxml.xml"));
+        QVERIFY(dialog->isEnabled());
+    }
+
     // Cancel stores nothing, not even the key, yet hands back the input file browsed meanwhile.
     void cancelStoresNothing() {
         auto dialog = Open();
@@ -331,11 +362,11 @@ private slots:
         QCOMPARE(int(request.kind), int(Kind::OPEN));
         QCOMPARE(request.title, std::string("Point me to MAME or MAME's xml file please..."));
         QCOMPARE(request.initialPath, std::string());
-        QCOMPARE(request.defaultExtension, std::string("exe;xml"));
+        QCOMPARE(request.defaultExtension, std::string());
         QCOMPARE(request.filters.size(), std::size_t(3));
-        QCOMPARE(request.filters[0].description + request.filters[0].pattern, std::string("exe files (*.exe)*.exe"));
+        QCOMPARE(request.filters[0].pattern, std::string("*"));
         QCOMPARE(request.filters[1].description + request.filters[1].pattern, std::string("xml files (*.xml)*.xml"));
-        QCOMPARE(request.filters[2].pattern, std::string("*"));
+        QCOMPARE(request.filters[2].description + request.filters[2].pattern, std::string("exe files (*.exe)*.exe"));
     }
 
     // MAME is run after the notice and its listing beside it becomes the listing path; a MAME that fails leaves
@@ -400,7 +431,8 @@ private slots:
         QVERIFY2(bytes.find("<controls info>numPlayers=\"2\"</controls info>") != std::string::npos, bytes.c_str());
     }
 
-    // A merge onto one of its own sources is refused with a warning and the source keeps its bytes.
+    // Merging onto an existing file asks first; onto one of its own sources it is then refused with a warning,
+    // and the source keeps its bytes.
     void mergeRefusesSourceAsOutput() {
         std::string listing = WriteFile("list.xml", LISTING);
         Store({"/in.xml", listing, WriteFile("catver.ini", CATVER), WriteFile("controls.xml", CONTROLS)});
@@ -408,11 +440,14 @@ private slots:
         MessageLog messages;
         m_dialogs->Answer(listing);
         test::Click(*dialog, Dlg::ID_MERGE);
-        QCOMPARE(messages.Boxes().size(), std::size_t(1));
+        QCOMPARE(messages.Boxes().size(), std::size_t(2));
         QCOMPARE(messages.Boxes()[0].text,
+                 QString::fromStdString(listing + " already exists.\nDo you want to replace it?"));
+        QCOMPARE(messages.Boxes()[0].icon, QMessageBox::Question);
+        QCOMPARE(messages.Boxes()[1].text,
                  QString::fromStdString(std::string(MergeResultMessage(MergeResult::OUTPUT_IS_A_SOURCE)))
                      .replace("\r\n", "\n"));
-        QCOMPARE(messages.Boxes()[0].icon, QMessageBox::Warning);
+        QCOMPARE(messages.Boxes()[1].icon, QMessageBox::Warning);
         QCOMPARE(test::ReadWholeFile(listing), std::string(LISTING));
     }
 

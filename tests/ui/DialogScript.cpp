@@ -29,6 +29,10 @@ void Click(const QWidget& window, int id) {
     QTest::mouseClick(Control<QAbstractButton>(window, id), Qt::LeftButton);
 }
 
+void Confirm(const QDialog& prompt) {
+    Click(prompt, prompt.findChild<QAbstractButton*>(QStringLiteral("6")) != nullptr ? 6 : 1);
+}
+
 void TypeOver(QLineEdit& edit, const QString& text) {
     QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_Delete);

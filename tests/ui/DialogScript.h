@@ -39,6 +39,9 @@ template <typename T> T* Control(const QWidget& window, int id) {
 // Clicks the control `id` of `window` with the mouse.
 void Click(const QWidget& window, int id);
 
+// Answers a prompt as a user going on would: "Yes" (id 6) to a question, else OK (id 1).
+void Confirm(const QDialog& prompt);
+
 // Replaces the text of `edit` by typing: select all, delete, type `text`.
 void TypeOver(QLineEdit& edit, const QString& text);
 
