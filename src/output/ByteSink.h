@@ -25,6 +25,8 @@ public:
     bool Write(std::string_view bytes) override;
     bool WriteAt(std::int64_t offset, std::string_view bytes) override;
     const std::string& Bytes() const { return m_bytes; }
+    // Makes room for `bytes` in all, so writing up to that many never moves what was written.
+    void Reserve(std::size_t bytes) { m_bytes.reserve(bytes); }
     // Hands the bytes over, leaving the sink empty.
     std::string TakeBytes() { return std::move(m_bytes); }
 

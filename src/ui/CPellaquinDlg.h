@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include <QDialog>
@@ -172,7 +173,7 @@ private:
     GameBrowser m_browser{m_inputFile};
     std::string m_searchCommand;
     // The list of the last run and the games in it, shown again by "Search Results".
-    std::string m_resultText;
+    std::shared_ptr<const std::string> m_resultText = std::make_shared<const std::string>();
     std::int32_t m_matchCount = 0;
     bool m_orLess = true;
     bool m_wizardEnabled = true;

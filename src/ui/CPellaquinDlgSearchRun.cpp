@@ -124,18 +124,22 @@ void CPellaquinDlg::RunSearch() {
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
     MemorySink list;
+    if (request.type == OutputType::XML) {
+        // The XML list may be as large as the file; room for it at once spares copies while it grows.
+        list.Reserve(static_cast<std::size_t>(m_inputFile.Size() + m_inputFile.Size() / 32));
+    }
     ListResult result = RunList(m_inputFile, request, list);
     if (result.status != ListStatus::DONE) {
         // Nothing of a list cut short is kept, to be shown later under "Search Results".
-        m_resultText.clear();
+        m_resultText = std::make_shared<const std::string>();
         m_matchCount = 0;
         ShowMessage(this, ListStatusMessage(result.status), MessageIcon::ERROR);
         return;
     }
-    m_resultText = list.TakeBytes();
+    m_resultText = std::make_shared<const std::string>(list.TakeBytes());
     m_matchCount = result.matchCount;
     if (m_file->isChecked()) {
-        SaveResultText(m_resultText);
+        SaveResultText(*m_resultText);
     }
     m_searchResultsView->setChecked(true);
     m_viewGroup->show();
@@ -166,12 +170,12 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
     m_file->setChecked(true);
     switch (result.status) {
     case ListStatus::DONE:
-        m_resultText.clear();
+        m_resultText = std::make_shared<const std::string>();
         m_matchCount = result.matchCount;
         ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was saved as\r\n" + path);
         break;
     case ListStatus::INPUT_READ_FAILED:
-        m_resultText.clear();
+        m_resultText = std::make_shared<const std::string>();
         m_matchCount = 0;
         ShowMessage(this, ListStatusMessage(result.status), MessageIcon::ERROR);
         break;

@@ -47,20 +47,28 @@ ResultView::ResultView(QWidget* parent) : QAbstractScrollArea(parent) {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
-    SetText({});
+    SetText(std::string());
 }
 
 void ResultView::SetText(std::string text) {
-    m_text = std::move(text);
+    SetText(std::make_shared<const std::string>(std::move(text)));
+}
+
+void ResultView::SetText(std::shared_ptr<const std::string> shared) {
+    m_text = std::move(shared);
+    const std::string& text = *m_text;
     m_lineStarts.clear();
+    // Counted first, so the index of a list of millions of lines takes its room once.
+    m_lineStarts.shrink_to_fit();
+    m_lineStarts.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     m_longestLine = 0;
     std::size_t start = 0;
     for (;;) {
         m_lineStarts.push_back(start);
-        const void* lineFeed = std::memchr(m_text.data() + start, '\n', m_text.size() - start);
-        std::size_t end = lineFeed == nullptr ? m_text.size() : static_cast<const char*>(lineFeed) - m_text.data();
+        const void* lineFeed = std::memchr(text.data() + start, '\n', text.size() - start);
+        std::size_t end = lineFeed == nullptr ? text.size() : static_cast<const char*>(lineFeed) - text.data();
         m_longestLine = std::max(m_longestLine, end - start);
-        if (lineFeed == nullptr || end + 1 == m_text.size()) {
+        if (lineFeed == nullptr || end + 1 == text.size()) {
             break;
         }
         start = end + 1;
@@ -74,11 +82,12 @@ void ResultView::SetText(std::string text) {
 
 std::string_view ResultView::Line(std::size_t line) const {
     std::size_t start = m_lineStarts[line];
-    std::size_t end = line + 1 < m_lineStarts.size() ? m_lineStarts[line + 1] - 1 : m_text.size();
-    if (end > start && line + 1 == m_lineStarts.size() && m_text[end - 1] == '\n') {
+    const std::string& text = *m_text;
+    std::size_t end = line + 1 < m_lineStarts.size() ? m_lineStarts[line + 1] - 1 : text.size();
+    if (end > start && line + 1 == m_lineStarts.size() && text[end - 1] == '\n') {
         --end;
     }
-    return std::string_view(m_text).substr(start, end - start);
+    return std::string_view(text).substr(start, end - start);
 }
 
 int ResultView::LineHeight() const {
@@ -134,8 +143,8 @@ std::string ResultView::SelectedText() const {
     }
     auto from = static_cast<std::size_t>(std::min(m_selectionAnchor, m_selectionEnd));
     auto to = static_cast<std::size_t>(std::max(m_selectionAnchor, m_selectionEnd));
-    std::size_t end = to + 1 < m_lineStarts.size() ? m_lineStarts[to + 1] - 1 : m_text.size();
-    return m_text.substr(m_lineStarts[from], end - m_lineStarts[from]);
+    std::size_t end = to + 1 < m_lineStarts.size() ? m_lineStarts[to + 1] - 1 : m_text->size();
+    return m_text->substr(m_lineStarts[from], end - m_lineStarts[from]);
 }
 
 void ResultView::keyPressEvent(QKeyEvent* event) {

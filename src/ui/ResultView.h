@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,8 +19,10 @@ public:
 
     // Shows `text` (bytes); a line ends at "\n", and a "\r" before it is not shown.
     void SetText(std::string text);
+    // Shows a text it shares with its owner, so a list of hundreds of megabytes is held once.
+    void SetText(std::shared_ptr<const std::string> text);
     // The text shown, as given.
-    const std::string& Text() const { return m_text; }
+    const std::string& Text() const { return *m_text; }
     std::size_t LineCount() const { return m_lineStarts.size(); }
     // The selected lines joined by "\n", or nothing.
     std::string SelectedText() const;
@@ -37,7 +40,7 @@ private:
     int LineHeight() const;
     void UpdateScrollBars();
 
-    std::string m_text;
+    std::shared_ptr<const std::string> m_text;
     std::vector<std::size_t> m_lineStarts;
     std::size_t m_longestLine = 0;
     // The selected lines run from the anchor to the end line, either way round; none while negative.
