@@ -18,7 +18,6 @@ namespace pellaquin {
 namespace {
 
 constexpr int TAB_WIDTH = 4;
-constexpr int MARGIN = 4;
 
 // The line as the screen shows it: tabs out to the next stop of four, no CR at the end.
 QString DisplayLine(std::string_view line) {
@@ -121,7 +120,8 @@ void ResultView::paintEvent(QPaintEvent*) {
     std::size_t first = static_cast<std::size_t>(verticalScrollBar()->value());
     std::size_t selectedFrom = static_cast<std::size_t>(std::min(m_selectionAnchor, m_selectionEnd));
     std::size_t selectedTo = static_cast<std::size_t>(std::max(m_selectionAnchor, m_selectionEnd));
-    int x = MARGIN - horizontalScrollBar()->value();
+    // Half a letter's room before the text, at any scale.
+    int x = fontMetrics().averageCharWidth() / 2 - horizontalScrollBar()->value();
     for (std::size_t line = first; line < m_lineStarts.size(); ++line) {
         int top = static_cast<int>(line - first) * height;
         if (top > viewport()->height()) {
