@@ -13,7 +13,7 @@ int RunMergeCommand(const MergeSources& sources, const std::string& outputPath, 
     if (result == MergeResult::OK) {
         return 0;
     }
-    err << MergeResultMessage(result) << '\n';
+    err << MergeResultMessage(result, sources) << '\n';
     if (result == MergeResult::OUTPUT_NOT_WRITABLE || result == MergeResult::WRITE_FAILED) {
         err << OutputNotWritableMessage(outputPath) << '\n';
     }

@@ -29,7 +29,7 @@ bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     std::string header;
     InputOpening opened = OpenRecognisedInput(path, input, header);
     if (opened != InputOpening::OK) {
-        err << InputOpeningMessage(opened) << '\n';
+        err << InputOpeningMessage(opened, path) << '\n';
         return false;
     }
     return true;
@@ -78,11 +78,12 @@ std::optional<ListRequest> Selection(const SelectionOptions& options, const Inpu
 }
 
 // The exit status for `result`, its message said on `err` when it failed.
-int Report(const ListResult& result, const ListRequest& request, const std::string& outputPath, std::ostream& err) {
+int Report(const ListResult& result, const ListRequest& request, const std::string& inputPath,
+           const std::string& outputPath, std::ostream& err) {
     if (result.status == ListStatus::DONE) {
         return 0;
     }
-    err << ListRunMessage(result.status, request, outputPath) << '\n';
+    err << ListRunMessage(result.status, request, inputPath, outputPath) << '\n';
     return result.status == ListStatus::UNKNOWN_VERSION ? USAGE_ERROR : 1;
 }
 
@@ -130,7 +131,7 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
     } else {
         result = RunListToFile(input, *selected, options.outputPath);
     }
-    if (int status = Report(result, *selected, options.outputPath, err); status != 0) {
+    if (int status = Report(result, *selected, options.selection.inputPath, options.outputPath, err); status != 0) {
         return status;
     }
     err << "Found:" << result.matchCount << " matches\n";
@@ -151,7 +152,7 @@ int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ost
     }
     DiscardingSink nowhere;
     ListResult result = RunList(input, *request, nowhere);
-    if (int status = Report(result, *request, {}, err); status != 0) {
+    if (int status = Report(result, *request, options.inputPath, {}, err); status != 0) {
         return status;
     }
     out << result.matchCount << '\n';

@@ -4,6 +4,7 @@
 #include "output/ByteSink.h"
 #include "records/ByteText.h"
 #include "records/InputFile.h"
+#include "records/InputOpening.h"
 #include "records/RecordReader.h"
 #include "records/TagVocabulary.h"
 #include "search/Extraction.h"
@@ -342,8 +343,11 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
                            const MergeLeftOut& leftOut) {
     const std::optional<std::string> catver = ReadSourceText(sources.catverPath);
     const std::optional<std::string> controls = ReadSourceText(sources.controlsPath);
-    if (!catver || !controls) {
-        return MergeResult::SOURCE_READ_FAILED;
+    if (!catver) {
+        return MergeResult::CATVER_READ_FAILED;
+    }
+    if (!controls) {
+        return MergeResult::CONTROLS_READ_FAILED;
     }
     const std::vector<DataColumn> dataColumns = ReadDataColumns(sources, *catver, leftOut);
 
@@ -487,7 +491,8 @@ std::string_view MergeResultMessage(MergeResult result) {
         return "Error opening output file for write!?";
     case MergeResult::LISTING_NOT_READABLE:
         return "Error opening MAME's listxml file for reading!?";
-    case MergeResult::SOURCE_READ_FAILED:
+    case MergeResult::CATVER_READ_FAILED:
+    case MergeResult::CONTROLS_READ_FAILED:
         return "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left as it was.";
     case MergeResult::WRITE_FAILED:
         return "Error writing the merged file!?\r\nAny earlier file of that name was left as it was.";
@@ -497,6 +502,20 @@ std::string_view MergeResultMessage(MergeResult result) {
 
 std::string MergeLeftOutMessage(const std::string& path) {
     return "Merged without this file, as it cannot be read: " + path;
+}
+
+std::string MergeResultMessage(MergeResult result, const MergeSources& sources) {
+    std::string message(MergeResultMessage(result));
+    switch (result) {
+    case MergeResult::LISTING_NOT_READABLE:
+        return message + "\r\n" + InputProblemLine(sources.listingPath);
+    case MergeResult::CATVER_READ_FAILED:
+        return message + "\r\n" + sources.catverPath + ": unreadable";
+    case MergeResult::CONTROLS_READ_FAILED:
+        return message + "\r\n" + sources.controlsPath + ": unreadable";
+    default:
+        return message;
+    }
 }
 
 } // namespace pellaquin

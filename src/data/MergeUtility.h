@@ -27,7 +27,8 @@ enum class MergeResult {
     OUTPUT_IS_A_SOURCE,
     OUTPUT_NOT_WRITABLE,
     LISTING_NOT_READABLE,
-    SOURCE_READ_FAILED, // controls.xml or catver.ini opened but failed to read part-way
+    CATVER_READ_FAILED,   // catver.ini opened but failed to read part-way
+    CONTROLS_READ_FAILED, // controls.xml opened but failed to read part-way
     WRITE_FAILED
 };
 
@@ -42,7 +43,7 @@ using MergeLeftOut = std::function<void(const std::string& path)>;
 // its own in this order: its category and its version added (catver.ini's [VerAdded]), its
 // nplayers.ini value, the value of each data file, the controls info and the player block. A clone
 // without a value of its own in nplayers.ini or a data file takes its parent's (by its romof, then
-// its cloneof). Returns OK, LISTING_NOT_READABLE, SOURCE_READ_FAILED or WRITE_FAILED (a write to the
+// its cloneof). Returns OK, LISTING_NOT_READABLE, CATVER_READ_FAILED, CONTROLS_READ_FAILED or WRITE_FAILED (a write to the
 // sink failed).
 MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const MergeProgress& progress = {},
                            const MergeLeftOut& leftOut = {});
@@ -55,6 +56,10 @@ MergeResult MergeDataFiles(const MergeSources& sources, const std::string& outpu
 
 // What the user is told for each result; empty for OK.
 std::string_view MergeResultMessage(MergeResult result);
+
+// The same, then on a line of its own the source file the failure is about and what was found wrong
+// with it, for the results about a source.
+std::string MergeResultMessage(MergeResult result, const MergeSources& sources);
 
 // What the user is told of a source the merge went on without.
 std::string MergeLeftOutMessage(const std::string& path);

@@ -88,8 +88,14 @@ std::string_view UnknownVersion(const ListRequest& request) {
 
 } // namespace
 
-std::string ListRunMessage(ListStatus status, const ListRequest& request, std::string_view outputPath) {
-    return ListStatusMessage(status, status == ListStatus::UNKNOWN_VERSION ? UnknownVersion(request) : outputPath);
+std::string ListRunMessage(ListStatus status, const ListRequest& request, const std::string& inputPath,
+                           std::string_view outputPath) {
+    std::string message =
+        ListStatusMessage(status, status == ListStatus::UNKNOWN_VERSION ? UnknownVersion(request) : outputPath);
+    if (status == ListStatus::INPUT_READ_FAILED) {
+        message += "\r\n" + inputPath + ": unreadable";
+    }
+    return message;
 }
 
 ListStatus CheckListRequest(const ListRequest& request) {

@@ -14,8 +14,11 @@ class ByteSink;
 // empty search command, which matches every game.
 ListStatus CheckListRequest(const ListRequest& request);
 
-// What the user is told when a run of `request` ended with `status`, its output file being `outputPath`.
-std::string ListRunMessage(ListStatus status, const ListRequest& request, std::string_view outputPath = {});
+// What the user is told when a run of `request` over the input file at `inputPath` ended with `status`,
+// its output file being `outputPath`: the status's message, and for a read error the input file and its
+// problem on a line of their own.
+std::string ListRunMessage(ListStatus status, const ListRequest& request, const std::string& inputPath,
+                           std::string_view outputPath = {});
 
 // Runs the list `request` asks for over the whole of `input` (open, its format recognised) into `sink`:
 // the one path every list of the window and the command line takes. The list's line ends are the

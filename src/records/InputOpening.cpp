@@ -2,6 +2,12 @@
 
 #include "records/RecordReader.h"
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace pellaquin {
 
 InputOpening OpenRecognisedInput(const std::string& path, InputFile& input, std::string& header) {
@@ -30,6 +36,34 @@ std::string_view InputOpeningMessage(InputOpening result) {
         break;
     }
     return {};
+}
+
+std::string InputOpeningMessage(InputOpening result, const std::string& path) {
+    std::string message(InputOpeningMessage(result));
+    if (result == InputOpening::CANNOT_READ || result == InputOpening::UNRECOGNISED) {
+        message += "\r\n" + InputProblemLine(path);
+    }
+    return message;
+}
+
+std::string InputProblemLine(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return path + (errno == ENOENT || errno == ENOTDIR ? ": missing" : ": unreadable");
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return path + ": a folder";
+    }
+    InputFile input;
+    std::string header;
+    if (input.Open(path) != InputFile::OpenResult::OK) {
+        return path + ": unreadable";
+    }
+    if (DetectInputFormat(input, header) == FORMAT_UNKNOWN) {
+        return path + (input.HadReadError() ? ": unreadable" : ": not a listing of any known form");
+    }
+    // It opens and reads as a listing now; what failed was a read part-way.
+    return path + ": unreadable";
 }
 
 } // namespace pellaquin

@@ -13,7 +13,14 @@ enum class InputOpening { OK, NO_PATH, CANNOT_READ, UNRECOGNISED };
 // The header text detection collects goes to `header`.
 InputOpening OpenRecognisedInput(const std::string& path, InputFile& input, std::string& header);
 
-// What the user is told for each failure; empty for OK.
+// What the user is told for each failure, without naming the file; empty for OK.
 std::string_view InputOpeningMessage(InputOpening result);
+
+// The same, then on a line of its own the file and what was found wrong with it. NO_PATH names none.
+std::string InputOpeningMessage(InputOpening result, const std::string& path);
+
+// The file at `path` and what is wrong with it as a game list, found afresh: "PATH: missing", "a folder",
+// "unreadable", or "not a listing of any known form".
+std::string InputProblemLine(const std::string& path);
 
 } // namespace pellaquin

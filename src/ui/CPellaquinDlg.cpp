@@ -94,7 +94,7 @@ void CPellaquinDlg::OpenInputFile() {
     SetGoEnabled(m_inputOpen);
     SetBrowsingEnabled(m_inputOpen);
     if (!m_inputOpen) {
-        ShowMessage(this, std::string(InputOpeningMessage(opened)), MessageIcon::ERROR);
+        ShowMessage(this, InputOpeningMessage(opened, m_inputPath), MessageIcon::ERROR);
         return;
     }
     m_browser.Restart();

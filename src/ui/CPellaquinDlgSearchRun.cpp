@@ -109,7 +109,7 @@ void CPellaquinDlg::RunSearch() {
     m_searchCommand = ToBytes(m_commandLine->text());
     ListRequest request = CurrentRequest();
     if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
-        ShowMessage(this, ListRunMessage(refused, request));
+        ShowMessage(this, ListRunMessage(refused, request, m_inputPath));
         return;
     }
     SaveChoice save = SaveChoiceFor(request.type);
@@ -133,7 +133,7 @@ void CPellaquinDlg::RunSearch() {
         // Nothing of a list cut short is kept, to be shown later under "Search Results".
         m_resultText = std::make_shared<const std::string>();
         m_matchCount = 0;
-        ShowMessage(this, ListStatusMessage(result.status), MessageIcon::ERROR);
+        ShowMessage(this, ListRunMessage(result.status, request, m_inputPath), MessageIcon::ERROR);
         return;
     }
     m_resultText = std::make_shared<const std::string>(list.TakeBytes());
@@ -177,10 +177,10 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
     case ListStatus::INPUT_READ_FAILED:
         m_resultText = std::make_shared<const std::string>();
         m_matchCount = 0;
-        ShowMessage(this, ListStatusMessage(result.status), MessageIcon::ERROR);
+        ShowMessage(this, ListRunMessage(result.status, request, m_inputPath), MessageIcon::ERROR);
         break;
     default:
-        ShowMessage(this, ListStatusMessage(result.status, path), MessageIcon::EXCLAMATION);
+        ShowMessage(this, ListRunMessage(result.status, request, m_inputPath, path), MessageIcon::EXCLAMATION);
         break;
     }
 }

@@ -264,17 +264,24 @@ void CPellaquinSettingsDlg::RunMerge() {
 
     // The merge refuses a target that names one of its sources and replaces the target only once it has finished,
     // so a failed merge never leaves an empty file behind in place of the chosen one.
+    MergeSources sources{m_settings.listXmlFile, m_settings.controlsFile, m_settings.catverFile,
+                         m_settings.nplayersFile, m_settings.iniFiles};
+    std::vector<std::string> leftOut;
     MergeResult result = MergeResult::OK;
     {
         CProgressDlg progress;
         progress.Start(false, 1000, "Merging data, hang on...", "");
-        result = MergeDataFiles(MergeSources{m_settings.listXmlFile, m_settings.controlsFile, m_settings.catverFile},
-                                m_settings.inputXmlFile, [&progress](std::int64_t done, std::int64_t total) {
-                                    progress.ShowProgress(done, total);
-                                });
+        result = MergeDataFiles(
+            sources, m_settings.inputXmlFile,
+            [&progress](std::int64_t done, std::int64_t total) { progress.ShowProgress(done, total); },
+            [&leftOut](const std::string& path) { leftOut.push_back(path); });
     }
     if (result != MergeResult::OK) {
-        ShowMessage(this, std::string(MergeResultMessage(result)), MessageIcon::EXCLAMATION);
+        ShowMessage(this, MergeResultMessage(result, sources), MessageIcon::EXCLAMATION);
+        return;
+    }
+    for (const std::string& path : leftOut) {
+        ShowMessage(this, MergeLeftOutMessage(path), MessageIcon::EXCLAMATION);
     }
 }
 

@@ -135,7 +135,8 @@ TEST(CliAppTest, Merge) {
     CliRun noListing = RunTool({"merge", "--listxml", (folder.Path() / "none.xml").string(), "--controls", controls,
                                 "--catver", catver, "--output", merged});
     EXPECT_EQ(noListing.status, 1);
-    EXPECT_EQ(noListing.err, "Error opening MAME's listxml file for reading!?\n");
+    EXPECT_EQ(noListing.err, "Error opening MAME's listxml file for reading!?\r\n" +
+                                 (folder.Path() / "none.xml").string() + ": missing\n");
     CliRun overSource =
         RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", catver});
     EXPECT_EQ(overSource.status, 1);

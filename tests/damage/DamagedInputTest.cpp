@@ -23,8 +23,14 @@ namespace {
 
 using namespace std::literals;
 
-const std::string CANNOT_READ = "Open or Read error on input file!?\r\nCheck your settings.\n";
-const std::string UNRECOGNISED = "Invalid input file.  Unable to locate MAME or controls.xml header!?\n";
+// The messages for the file at `path`, which name it and what was found wrong with it.
+std::string CannotRead(const std::string& path, std::string_view cause) {
+    return "Open or Read error on input file!?\r\nCheck your settings.\r\n" + path + ": " + std::string(cause) + "\n";
+}
+std::string Unrecognised(const std::string& path) {
+    return "Invalid input file.  Unable to locate MAME or controls.xml header!?\r\n" + path +
+           ": not a listing of any known form\n";
+}
 
 constexpr std::string_view LISTING_HEAD = "<?xml version=\"1.0\"?>\n<mame build=\"0.104\">\n";
 
@@ -63,12 +69,17 @@ TEST_F(DamagedInputTest, FilesWithoutAListAreRefused) {
         InputOpening opening;
         std::string message;
     };
+    const std::string empty = m_folder.Write("empty.xml", "");
+    const std::string folder = m_folder.Path().string();
+    const std::string missing = (m_folder.Path() / "missing.xml").string();
+    const std::string randomBytes = m_folder.Write("junk.bin", junk);
+    const std::string nuls = m_folder.Write("nul.xml", std::string(1000, '\0'));
     const std::vector<Case> cases = {
-        {m_folder.Write("empty.xml", ""), InputOpening::UNRECOGNISED, UNRECOGNISED},
-        {m_folder.Path().string(), InputOpening::CANNOT_READ, CANNOT_READ},
-        {(m_folder.Path() / "missing.xml").string(), InputOpening::CANNOT_READ, CANNOT_READ},
-        {m_folder.Write("junk.bin", junk), InputOpening::UNRECOGNISED, UNRECOGNISED},
-        {m_folder.Write("nul.xml", std::string(1000, '\0')), InputOpening::UNRECOGNISED, UNRECOGNISED},
+        {empty, InputOpening::UNRECOGNISED, Unrecognised(empty)},
+        {folder, InputOpening::CANNOT_READ, CannotRead(folder, "a folder")},
+        {missing, InputOpening::CANNOT_READ, CannotRead(missing, "missing")},
+        {randomBytes, InputOpening::UNRECOGNISED, Unrecognised(randomBytes)},
+        {nuls, InputOpening::UNRECOGNISED, Unrecognised(nuls)},
     };
     for (const Case& each : cases) {
         SCOPED_TRACE(each.path);
@@ -95,7 +106,7 @@ TEST_F(DamagedInputTest, UnreadableFileIsRefused) {
     EXPECT_EQ(Open(path), InputOpening::CANNOT_READ);
     CliRun run = ListNames(path);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, CANNOT_READ);
+    EXPECT_EQ(run.err, CannotRead(path, "unreadable"));
 }
 
 // NUL bytes are ordinary bytes: a record that holds them is read whole and its name kept as it is.
@@ -202,7 +213,7 @@ TEST_F(DamagedInputTest, FiftyMegabyteLine) {
     test::BinaryRun junk = test::RunBinary({"count", "--input", junkPath, "--find", "a"});
     EXPECT_TRUE(junk.exited);
     EXPECT_EQ(junk.status, 1);
-    EXPECT_EQ(junk.err, UNRECOGNISED);
+    EXPECT_EQ(junk.err, Unrecognised(junkPath));
 
     test::BinaryRun listing = test::RunBinary({"count", "--input", listingPath, "--find", "year>1980"});
     EXPECT_TRUE(listing.exited);

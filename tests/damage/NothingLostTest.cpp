@@ -243,12 +243,13 @@ TEST_F(NothingLostTest, ReadErrorHalfway) {
         CliRun run = RunTool(args);
         EXPECT_EQ(run.status, 1);
         EXPECT_LT(run.out.size(), fs::file_size(m_listing) / 2);
-        EXPECT_EQ(run.err, "Open or Read error on input file!?\r\nCheck your settings.\n");
+        EXPECT_EQ(run.err,
+                  "Open or Read error on input file!?\r\nCheck your settings.\r\n" + m_listing + ": unreadable\n");
         ExpectTargetUntouched();
     }
     CliRun merge = RunTool(MergeArgs(m_target));
     EXPECT_EQ(merge.status, 1);
-    EXPECT_EQ(merge.err, "Error opening MAME's listxml file for reading!?\n");
+    EXPECT_EQ(merge.err, "Error opening MAME's listxml file for reading!?\r\n" + m_listing + ": unreadable\n");
     ExpectTargetUntouched();
 
     InputFile input;
@@ -268,7 +269,8 @@ TEST_F(NothingLostTest, DataFileReadErrorHalfway) {
         CliRun run = RunTool(args);
         EXPECT_EQ(run.status, 1);
         EXPECT_EQ(run.err,
-                  "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left as it was.\n");
+                  "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left as it was.\r\n" +
+                      other + ": unreadable\n");
         EXPECT_EQ(test::ReadWholeFile(m_target), OLD);
     }
     fs::remove(other);

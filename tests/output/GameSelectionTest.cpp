@@ -61,7 +61,7 @@ TEST_F(GameSelectionTest, AddedSinceAndBefore) {
     m_request.steps.addedBefore = "soon";
     EXPECT_EQ(Names(), "");
     EXPECT_EQ(m_result.status, ListStatus::UNKNOWN_VERSION);
-    EXPECT_EQ(ListRunMessage(m_result.status, m_request),
+    EXPECT_EQ(ListRunMessage(m_result.status, m_request, "input.xml"),
               "\"soon\" is no MAME version (such as 0.37b5, 0.106 or 0.146u2)");
 }
 

@@ -192,8 +192,9 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("none") << ""
                               << "Please hit the settings button to select an input file.";
-        QTest::newRow("missing") << "/no/such/file.xml"
-                                 << "Open or Read error on input file!?\nCheck your settings.";
+        QTest::newRow("missing")
+            << "/no/such/file.xml"
+            << "Open or Read error on input file!?\nCheck your settings.\n/no/such/file.xml: missing";
         QTest::newRow("foreign") << "foreign"
                                  << "Invalid input file.  Unable to locate MAME or controls.xml header!?";
     }
@@ -204,6 +205,7 @@ private slots:
         if (path == "foreign") {
             input = m_folder->filePath("foreign.xml").toStdString();
             WriteFile(input, "<mame>\n</mame>\n");
+            message += "\n" + QString::fromStdString(input) + ": not a listing of any known form";
         }
         MessageLog messages;
         auto window = OpenWindow(input, &messages);
@@ -470,7 +472,8 @@ private slots:
         QVERIFY(drop(QString::fromStdString(DataPath("controls_small.xml"))).empty());
         QVERIFY(View(*window).startsWith("<game romname="));
         QCOMPARE(drop(m_folder->filePath("none.xml")),
-                 std::vector<QString>{"Open or Read error on input file!?\nCheck your settings."});
+                 std::vector<QString>{"Open or Read error on input file!?\nCheck your settings.\n" +
+                                      m_folder->filePath("none.xml") + ": missing"});
         QVERIFY(!Enabled(*window, Dlg::ID_GO));
     }
 
@@ -586,7 +589,8 @@ private slots:
         // Reads fail from 2 MB on, well inside the file.
         QVERIFY(bytes.size() > (std::size_t(3) << 20));
 
-        const QString readError = "Open or Read error on input file!?\nCheck your settings.";
+        const QString readError = "Open or Read error on input file!?\nCheck your settings.\n" +
+                                  QString::fromStdString(listing) + ": unreadable";
         auto window = OpenWindow(listing);
         test::Control<QRadioButton>(*window, Dlg::ID_NAMES)->setChecked(true);
         QString viewBefore = View(*window);
