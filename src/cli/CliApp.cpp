@@ -1,11 +1,15 @@
 #include "cli/CliApp.h"
 
+#include "app/StoredSettings.h"
 #include "cli/DataCommands.h"
 #include "cli/ListCommand.h"
+#include "platform/SamplesFolder.h"
 #include "search/WizardChoices.h"
 
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
+#include <optional>
 #include <ostream>
 #include <set>
 
@@ -54,9 +58,10 @@ std::string Wrapped(std::string_view text, std::string_view indent, std::size_t 
 }
 
 // The options that choose the games, on the list and count subcommands alike.
-void AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
-    command.add_option("--input", options.inputPath, "Game-list file: MAME's -listxml, controls.xml or a merged file")
-        ->required();
+CLI::Option* AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
+    CLI::Option* input = command.add_option(
+        "--input", options.inputPath,
+        "Game-list file: MAME's -listxml, controls.xml or a merged file (default: the window's input file)");
     command.add_option("--find", options.find, "Search command; double quotes are removed");
     command.add_option("--wizard", options.wizard, "The wizard's boxes, comma-separated (see below)");
     command.add_option("--available", options.available,
@@ -70,6 +75,22 @@ void AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
     command.add_option("--added-before", options.addedBefore,
                        "Keep the sets a merged file says were added before this MAME version");
     command.add_flag("--verbose", options.verbose, "Print the search command on standard error");
+    return input;
+}
+
+// Without --input, the input file the window uses, said on `err`; nothing when none is stored.
+bool TakeStoredInput(const CLI::Option& input, SelectionOptions& options, std::ostream& err) {
+    if (input.count() > 0) {
+        return true;
+    }
+    std::optional<StoredSettings> stored = LoadStoredSettings();
+    if (!stored || stored->inputXmlFile.empty()) {
+        err << "No input file: give one with --input, or choose one in the window's settings and press \"Set\"\n";
+        return false;
+    }
+    options.inputPath = stored->inputXmlFile;
+    err << "Input: " << options.inputPath << '\n';
+    return true;
 }
 
 // "--find -cloneof" becomes "--find=-cloneof", so the value is never taken for an option.
@@ -97,7 +118,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "Write the list of the games that match a search command");
-    AddSelectionOptions(*listCommand, list.selection);
+    CLI::Option* listInput = AddSelectionOptions(*listCommand, list.selection);
     listCommand->add_option("--type", list.type, "List type")->required()->check(CLI::IsMember(LIST_TYPES));
     listCommand->add_option("--columns", list.columns, "CSV column list, keys joined by ','");
     listCommand->add_option("--delimiter", list.delimiter, "CSV field separator")->capture_default_str();
@@ -109,7 +130,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
 
     SelectionOptions count;
     CLI::App* countCommand = app.add_subcommand("count", "Print how many games match a search command");
-    AddSelectionOptions(*countCommand, count);
+    CLI::Option* countInput = AddSelectionOptions(*countCommand, count);
 
     MergeSources merge;
     std::string mergedPath, mamePath;
@@ -122,7 +143,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     mergeCommand->add_option("--ini", merge.dataFilePaths, "A data file such as bestgames.ini; may be given again")
         ->allow_extra_args(false);
     mergeCommand->add_option("--output", mergedPath, "Merged file, replaced once the merge has finished")->required();
-    CLI::App* captureCommand = app.add_subcommand("capture", "Capture MAME's -listxml output beside the program");
+    CLI::App* samplesCommand =
+        app.add_subcommand("samples", "Print the folder of the sample files installed with Pellaquin");
+    CLI::App* captureCommand = app.add_subcommand(
+        "capture", "Capture MAME's -listxml output: beside a MAME of your own, else in your data folder");
     captureCommand->add_option("--mame", mamePath, "MAME's program; any other file is taken as the listing")
         ->required();
 
@@ -148,10 +172,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
 
     if (listCommand->parsed()) {
-        return RunListCommand(list, out, err);
+        return TakeStoredInput(*listInput, list.selection, err) ? RunListCommand(list, out, err) : 2;
     }
     if (countCommand->parsed()) {
-        return RunCountCommand(count, out, err);
+        return TakeStoredInput(*countInput, count, err) ? RunCountCommand(count, out, err) : 2;
+    }
+    if (samplesCommand->parsed()) {
+        std::filesystem::path samples = SamplesFolder();
+        if (samples.empty()) {
+            err << "The sample files are not where they were installed\n";
+            return 1;
+        }
+        out << samples.string() << '\n';
+        return 0;
     }
     if (mergeCommand->parsed()) {
         return RunMergeCommand(merge, mergedPath, err);

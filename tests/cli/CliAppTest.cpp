@@ -1,7 +1,9 @@
 #include "cli/CliApp.h"
+#include "app/StoredSettings.h"
 #include "cli/CliRun.h"
 #include "data/MergeUtility.h"
 
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +119,21 @@ TEST(CliAppTest, FailuresAndTheirMessages) {
     EXPECT_EQ(empty.status, 1);
     EXPECT_EQ(empty.err, "Error! Nothing to search for\n");
     EXPECT_EQ(RunTool({"list", "--input", LISTING, "--type", "csv"}).err, "Error! Nothing to search for\n");
+}
+
+// Without --input, list and count take the window's input file and say which; with none stored they
+// name --input and end with a usage error.
+TEST(CliAppTest, StoredInput) {
+    test::TemporaryFolder folder;
+    test::ScopedEnvironment config("XDG_CONFIG_HOME", folder.Path().string());
+    CliRun none = RunTool({"count", "--find", "="});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("--input"), std::string::npos);
+    ASSERT_TRUE(SaveStoredSettings({LISTING}));
+    CliRun stored = RunTool({"list", "--type", "names", "--find", "sf2"});
+    EXPECT_EQ(stored.status, 0);
+    EXPECT_EQ(stored.out, "sf2\n");
+    EXPECT_EQ(stored.err, "Input: " + LISTING + "\nFound:1 matches\n");
 }
 
 // merge writes the merged file silently; its failures print the message and exit 1.

@@ -1,0 +1,22 @@
+# Installs the build into a scratch prefix and checks that the installed pellaquin-cli finds the samples
+# installed beside it, and that the one in the build folder finds those of the source tree.
+set(prefix "${SCRATCH}/prefix")
+file(REMOVE_RECURSE "${SCRATCH}")
+execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}" RESULT_VARIABLE status
+                OUTPUT_QUIET)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "cmake --install failed: ${status}")
+endif()
+foreach(program_and_folder "${prefix}/bin/pellaquin-cli|${prefix}/share/pellaquin/samples" "${CLI}|${SOURCE}/samples")
+    string(REPLACE "|" ";" pair "${program_and_folder}")
+    list(GET pair 0 program)
+    list(GET pair 1 expected)
+    execute_process(COMMAND "${program}" samples OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT found STREQUAL expected)
+        message(FATAL_ERROR "${program} found its samples in [${found}], not in ${expected}")
+    endif()
+    if(NOT EXISTS "${found}/merged.xml" OR NOT EXISTS "${found}/listxml.xml")
+        message(FATAL_ERROR "${found} lacks the samples")
+    endif()
+endforeach()
+file(REMOVE_RECURSE "${SCRATCH}")
