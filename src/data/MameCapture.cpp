@@ -4,6 +4,7 @@
 #include "platform/ProcessStart.h"
 #include "platform/UserFolder.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <memory>
@@ -17,6 +18,8 @@ namespace {
 
 constexpr std::string_view PROGRAM_MARKER = ".exe";
 constexpr const char* LISTING_ARGUMENT = "-listxml";
+// Debian's MAME, in a folder not every user's PATH holds.
+constexpr const char* SYSTEM_MAME = "/usr/games/mame";
 
 // A sink for the listing at `path`, or null when its folder cannot take the temporary file.
 std::unique_ptr<ReplacingFileSink> OpenListing(const std::string& path) {
@@ -27,14 +30,33 @@ std::unique_ptr<ReplacingFileSink> OpenListing(const std::string& path) {
     return sink;
 }
 
+bool IsRunnableFile(const std::string& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
 } // namespace
 
 bool IsMameProgram(const std::string& path) {
-    if (path.find(PROGRAM_MARKER) != std::string::npos) {
-        return true;
+    return path.find(PROGRAM_MARKER) != std::string::npos || IsRunnableFile(path);
+}
+
+std::optional<std::string> FindMameProgram() {
+    const char* path = std::getenv("PATH");
+    std::string_view folders = path == nullptr ? "" : path;
+    while (!folders.empty()) {
+        std::size_t colon = folders.find(':');
+        std::string_view folder = folders.substr(0, colon);
+        folders.remove_prefix(colon == std::string_view::npos ? folders.size() : colon + 1);
+        // An empty or relative entry would find a program in whatever folder we happen to be in.
+        if (!folder.empty() && folder.front() == '/' && IsRunnableFile(std::string(folder) + "/mame")) {
+            return std::string(folder) + "/mame";
+        }
     }
-    struct stat status {};
-    return ::stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) && ::access(path.c_str(), X_OK) == 0;
+    if (IsRunnableFile(SYSTEM_MAME)) {
+        return std::string(SYSTEM_MAME);
+    }
+    return std::nullopt;
 }
 
 bool IsSystemProgram(const std::string& program) {

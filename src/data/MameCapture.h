@@ -42,6 +42,10 @@ struct CaptureOutcome {
 // or it is a regular file we may execute.
 bool IsMameProgram(const std::string& path);
 
+// The MAME a user has: "mame" in a folder of PATH, else /usr/games/mame; nothing when neither is a program
+// the user may run.
+std::optional<std::string> FindMameProgram();
+
 // True when `program` is a system program: under /usr or /opt, or in a folder not owned by the user.
 bool IsSystemProgram(const std::string& program);
 

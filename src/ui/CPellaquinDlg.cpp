@@ -19,6 +19,7 @@
 #include <QUrl>
 
 #include "app/StoredSettings.h"
+#include "data/MameCapture.h"
 #include "records/InputOpening.h"
 #include "records/TagVocabulary.h"
 #include "ui/CPellaquinSettingsDlg.h"
@@ -114,6 +115,11 @@ void CPellaquinDlg::LoadAvailableFolders() {
 void CPellaquinDlg::OpenSettingsAndTools() {
     CPellaquinSettingsDlg settings(this);
     settings.OnInitDialog();
+    if (m_firstRun) {
+        // Offered once: the settings button later opens the window as it stands.
+        m_firstRun = false;
+        settings.OfferFirstInput(FindMameProgram());
+    }
     RunModal(settings);
     m_inputPath = settings.InputPath();
     LoadAvailableFolders();

@@ -1,6 +1,7 @@
 #include "ui/CPellaquinSettingsDlg.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string_view>
 
 #include <QGridLayout>
@@ -16,6 +17,7 @@
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/FileDialogSeam.h"
+#include "platform/SamplesFolder.h"
 #include "records/RecordReader.h"
 #include "ui/CProgressDlg.h"
 #include "ui/DialogParts.h"
@@ -231,6 +233,25 @@ void CPellaquinSettingsDlg::CaptureMameListing() {
         TakeChosenListing(chosen);
         m_listingField->setText(ToQString(m_settings.listXmlFile));
     }
+    EnableMergeWhenReady();
+}
+
+void CPellaquinSettingsDlg::OfferFirstInput(const std::optional<std::string>& mame) {
+    if (mame && AskYesNo(this, "Pellaquin found MAME at " + *mame +
+                                   ". Read its list of machines now? It takes about 20 seconds.")) {
+        CaptureOutcome outcome = CaptureListingWithProgress(*mame);
+        ShowMessage(this, CaptureMessage(outcome), MessageIcon::EXCLAMATION);
+        if (outcome.listingPath) {
+            m_settings.listXmlFile = *outcome.listingPath;
+            m_settings.inputXmlFile = *outcome.listingPath;
+        }
+    }
+    std::filesystem::path samples = SamplesFolder();
+    if (m_settings.inputXmlFile.empty() && !samples.empty()) {
+        m_settings.inputXmlFile = (samples / "merged.xml").string();
+    }
+    ShowHeldPaths();
+    m_set->setEnabled(!m_settings.inputXmlFile.empty());
     EnableMergeWhenReady();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,9 +47,14 @@ public:
     // The window with four empty held paths and blank fields, not shown yet.
     explicit CPellaquinSettingsDlg(QWidget* parent = nullptr);
 
-    // Loads the stored paths (none on a first run) and shows them; disables "Set" while the input path is empty and
-    // enables "Merge!" only when the three source paths are all set.
+    // Loads the stored paths and shows them; disables "Set" while the input path is empty and enables "Merge!" only
+    // when the three source paths are all set.
     void OnInitDialog();
+
+    // For a first run, after OnInitDialog: asks whether to read the listing of `mame` when there is one, and on
+    // "Yes" holds the captured listing as listing and input file; else holds the samples' merged file as the
+    // input file. Like any held path, nothing is stored until "Set".
+    void OfferFirstInput(const std::optional<std::string>& mame);
 
     // The held input XML path, whichever button closed the window: the stored one, or one browsed or merged since.
     const std::string& InputPath() const { return m_settings.inputXmlFile; }

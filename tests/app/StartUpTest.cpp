@@ -3,7 +3,10 @@
 #include <string>
 #include <vector>
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +14,7 @@
 #include "DialogScript.h"
 #include "app/RegistryKey.h"
 #include "app/StartUp.h"
+#include "support/ScopedConditions.h"
 #include "ui/CMameBrowser.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/CPellaquinSettingsDlg.h"
@@ -57,22 +61,51 @@ private slots:
         }
     }
 
-    // "Next >>>" leads to the settings window before the main window opens.
-    void welcomeNextOpensSettings() {
+    // "Next >>>" asks once about the MAME on PATH, then opens the settings window; "Yes" and "Set" open the main
+    // window on the game of MAME's listing, "No" and "Set" on the first game of the samples.
+    void firstRunLandsOnAGame_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QString>("firstGame");
+        QTest::newRow("Yes") << true << "<game name=\"ownmame\"";
+        QTest::newRow("No") << false << "<game name=\"astrobl\"";
+    }
+    void firstRunLandsOnAGame() {
+        QFETCH(bool, yes);
+        QFETCH(QString, firstGame);
+        QString program = m_folder->filePath("bin/mame");
+        QVERIFY(QDir(m_folder->path()).mkpath("bin"));
+        QFile script(program);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\nprintf '<mame>\\n\\t<game name=\"ownmame\">\\n\\t</game>\\n</mame>\\n'\n");
+        script.close();
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        test::ScopedEnvironment path("PATH", m_folder->filePath("bin").toStdString());
+
         std::vector<QString> shown;
+        QString view;
         test::ScriptedModals prompts([&](QDialog& prompt) {
             shown.push_back(prompt.metaObject()->className());
-            // Welcome: Next; settings: Cancel; the empty path's message: OK; the main window: close.
-            if (qobject_cast<CPellaquinDlg*>(&prompt) != nullptr) {
+            auto* box = qobject_cast<QMessageBox*>(&prompt);
+            if (box != nullptr && !yes && box->text().startsWith("Pellaquin found MAME at " + program)) {
+                test::Click(prompt, 7);
+            } else if (box != nullptr) {
+                test::Confirm(prompt);
+            } else if (qobject_cast<CPellaquinDlg*>(&prompt) != nullptr) {
+                view = QString::fromStdString(test::Control<ResultView>(prompt, CPellaquinDlg::ID_VIEW)->Text());
                 prompt.reject();
             } else {
-                test::Click(prompt, qobject_cast<CPellaquinSettingsDlg*>(&prompt) != nullptr ? 2 : 1);
+                test::Click(prompt, 1);
             }
         });
         std::string inputPath;
         RunStartUp(inputPath);
-        QCOMPARE(shown, (std::vector<QString>{"pellaquin::CMameBrowser", "pellaquin::CPellaquinSettingsDlg",
-                                              "QMessageBox", "pellaquin::CPellaquinDlg"}));
+        std::vector<QString> expected = {"pellaquin::CMameBrowser", "QMessageBox"};
+        if (yes) {
+            expected.push_back("QMessageBox");
+        }
+        expected.insert(expected.end(), {"pellaquin::CPellaquinSettingsDlg", "pellaquin::CPellaquinDlg"});
+        QCOMPARE(shown, expected);
+        QVERIFY2(view.startsWith(firstGame), qPrintable(view.left(80)));
     }
 
     // With the key stored, the main window opens straight on the stored input file, whatever the

@@ -116,6 +116,25 @@ TEST(MameCaptureTest, ChoosingWhatToRun) {
     EXPECT_FALSE(IsMameProgram(folder.Path().string()));
 }
 
+// The user's MAME is the first runnable "mame" in an absolute folder of PATH; a folder that is not one, or
+// a "mame" that is a folder or may not be run, is passed over.
+TEST(MameCaptureTest, FindsMameOnPath) {
+    test::TemporaryFolder folder;
+    fs::create_directories(folder.Path() / "notrun");
+    fs::create_directories(folder.Path() / "folder" / "mame");
+    fs::create_directories(folder.Path() / "found");
+    folder.Write("notrun/mame", LISTING_SCRIPT);
+    WriteProgram(folder.Path(), "mame", LISTING_SCRIPT);
+    std::string found = WriteProgram(folder.Path() / "found", "mame", LISTING_SCRIPT);
+    std::string path = ".::" + (folder.Path() / "notrun").string() + ":" + (folder.Path() / "folder").string() + ":" +
+                       (folder.Path() / "found").string();
+    test::ScopedEnvironment searched("PATH", path);
+    fs::path before = fs::current_path();
+    fs::current_path(folder.Path());
+    EXPECT_EQ(FindMameProgram(), found);
+    fs::current_path(before);
+}
+
 // A MAME under /usr or /opt, or in a folder of someone else's, is a system program, whose listing goes to
 // the user's data folder whatever its folder allows; one in a folder of the user's own is not.
 TEST(MameCaptureTest, SystemPrograms) {

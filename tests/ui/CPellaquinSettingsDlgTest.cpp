@@ -24,6 +24,7 @@
 #include "app/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
+#include "platform/SamplesFolder.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
 #include "ui/CPellaquinSettingsDlg.h"
@@ -155,6 +156,50 @@ private slots:
         test::Click(*dialog, Dlg::ID_INPUT_BROWSE);
         QVERIFY(Enabled(*dialog, Dlg::ID_SET));
         QCOMPARE(FieldText(*dialog, Dlg::ID_INPUT_PATH), std::string("/chosen.xml"));
+    }
+
+    // A first run asks once to read the listing of the MAME found; "Yes" holds the listing it captured as listing
+    // and input file, "No" or no MAME holds the samples' merged file. Either way nothing is stored yet.
+    void firstRunOffersAnInput_data() {
+        QTest::addColumn<bool>("mameFound");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("MAME, Yes") << true << true;
+        QTest::newRow("MAME, No") << true << false;
+        QTest::newRow("no MAME") << false << false;
+    }
+    void firstRunOffersAnInput() {
+        QFETCH(bool, mameFound);
+        QFETCH(bool, yes);
+        std::string program = WriteFile("mame", std::string("#!/bin/sh\nprintf '") + LISTING + "'\n");
+        std::filesystem::permissions(program, std::filesystem::perms::owner_exec, std::filesystem::perm_options::add);
+        auto dialog = Open();
+        std::vector<QString> texts;
+        test::ScriptedModals modals([&](QDialog& prompt) {
+            texts.push_back(qobject_cast<QMessageBox*>(&prompt)->text());
+            if (texts.size() == 1 && !yes) {
+                test::Click(prompt, 7);
+            } else {
+                test::Confirm(prompt);
+            }
+        });
+        dialog->OfferFirstInput(mameFound ? std::optional<std::string>(program) : std::nullopt);
+
+        std::string captured = Path("listxml.xml");
+        std::string samples = (SamplesFolder() / "merged.xml").string();
+        QCOMPARE(texts.empty(), !mameFound);
+        if (mameFound) {
+            QCOMPARE(texts[0], QString::fromStdString("Pellaquin found MAME at " + program +
+                                                      ". Read its list of machines now? It takes about 20 seconds."));
+        }
+        QCOMPARE(texts.size(), std::size_t(yes ? 2 : mameFound ? 1 : 0));
+        QCOMPARE(FieldText(*dialog, Dlg::ID_INPUT_PATH), yes ? captured : samples);
+        QCOMPARE(FieldText(*dialog, Dlg::ID_LISTING_PATH), yes ? captured : std::string());
+        QCOMPARE(std::filesystem::exists(captured), yes);
+        QVERIFY(Enabled(*dialog, Dlg::ID_SET));
+        QVERIFY(!StoredValues());
+        test::Click(*dialog, Dlg::ID_CANCEL);
+        QVERIFY(!StoredValues());
+        QCOMPARE(dialog->InputPath(), yes ? captured : samples);
     }
 
     // Each browse row offers its own dialog, starting at its held path, and shows the choice in its own field;
