@@ -89,6 +89,11 @@ bool CPellaquinDlg::OnInitDialog() {
 }
 
 void CPellaquinDlg::OpenInputFile() {
+    // A list made from the file before says nothing about this one.
+    m_resultText = std::make_shared<const std::string>();
+    m_matchCount = 0;
+    m_viewLabel->setText(OPENING_VIEW_LABEL);
+    m_viewGroup->hide();
     m_headerText.clear();
     InputOpening opened = OpenRecognisedInput(m_inputPath, m_inputFile, m_headerText);
     m_inputOpen = opened == InputOpening::OK;

@@ -138,6 +138,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The view's caption while no list has been made from the open file.
+    static constexpr const char* OPENING_VIEW_LABEL = "Example ROM description:  You can search on anything shown in here.";
+
     void BuildControls();
     QWidget* BuildWizard();
     QWidget* BuildTodaysData();

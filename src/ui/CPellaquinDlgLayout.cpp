@@ -95,8 +95,7 @@ void CPellaquinDlg::BuildControls() {
     quit->hide();
 
     auto* viewColumn = new QVBoxLayout;
-    m_viewLabel =
-        MakeStaticText(this, "Example ROM description:  You can search on anything shown in here.", ID_VIEW_LABEL);
+    m_viewLabel = MakeStaticText(this, OPENING_VIEW_LABEL, ID_VIEW_LABEL);
     viewColumn->addWidget(m_viewLabel);
     auto* viewRow = new QHBoxLayout;
     m_view = Named(new ResultView(this), ID_VIEW);

@@ -23,6 +23,8 @@ CSearchDlg::CSearchDlg(QWidget* parent) : QDialog(parent) {
 void CSearchDlg::SetSearchText(const std::string& text) {
     m_searchText = text;
     m_edit->setText(ToQString(m_searchText));
+    // Selected, so that typing a new search replaces the last one.
+    m_edit->selectAll();
 }
 
 void CSearchDlg::accept() {

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -449,9 +450,12 @@ private slots:
         QCOMPARE(again->size(), smallest + QSize(20, 10));
     }
 
-    // A file dropped on the window is opened as the input file, with the same messages.
+    // A file dropped on the window is opened as the input file, with the same messages; the list made from the
+    // file before is gone with it.
     void droppedFileBecomesTheInput() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
+        Go(*window, "!cloneof", true, false);
+        QCOMPARE(Label(*window), QString("Found:4 matches"));
         auto drop = [&](const QString& path) -> std::vector<QString> {
             QMimeData data;
             data.setUrls({QUrl::fromLocalFile(path)});
@@ -471,6 +475,8 @@ private slots:
         };
         QVERIFY(drop(QString::fromStdString(DataPath("controls_small.xml"))).empty());
         QVERIFY(View(*window).startsWith("<game romname="));
+        QCOMPARE(Label(*window), QString("Example ROM description:  You can search on anything shown in here."));
+        QVERIFY(test::Control<QWidget>(*window, Dlg::ID_VIEW_GROUP)->isHidden());
         QCOMPARE(drop(m_folder->filePath("none.xml")),
                  std::vector<QString>{"Open or Read error on input file!?\nCheck your settings.\n" +
                                       m_folder->filePath("none.xml") + ": missing"});
@@ -508,10 +514,16 @@ private slots:
         QVERIFY(!Enabled(*window, Dlg::ID_PREV) && Enabled(*window, Dlg::ID_NEXT));
     }
 
-    // The description search opens on the last text, shows the game found from its description line,
-    // "Input file" shows that game whole, and a text found nowhere says so.
+    // The description search opens on the last text, selected so that typing replaces it, shows the game found
+    // from its description line at the top of the view, "Input file" shows that game whole, and a text found
+    // nowhere says so.
     void descriptionSearch() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
+        test::Control<QRadioButton>(*window, Dlg::ID_XML)->setChecked(true);
+        Go(*window, "name", true, false);
+        QScrollBar* scroll = test::Control<ResultView>(*window, Dlg::ID_VIEW)->verticalScrollBar();
+        QVERIFY(scroll->maximum() > 0);
+        scroll->setValue(scroll->maximum());
         QString lastText;
         // Types `text` into the search dialog and confirms it.
         auto search = [&](const QString& text) {
@@ -522,6 +534,7 @@ private slots:
                 } else {
                     auto* edit = test::Control<QLineEdit>(prompt, CSearchDlg::ID_TEXT);
                     QCOMPARE(edit->text(), lastText);
+                    QCOMPARE(edit->selectedText(), lastText);
                     test::TypeOver(*edit, text);
                 }
                 test::Click(prompt, 1);
@@ -532,6 +545,7 @@ private slots:
         };
         QVERIFY(search("Space").empty());
         QVERIFY(View(*window).startsWith("<description>Space Invaders"));
+        QCOMPARE(scroll->value(), 0);
         test::Click(*window, Dlg::ID_INPUT_FILE_VIEW);
         QVERIFY(View(*window).startsWith("<game name=\"invaders\""));
         QCOMPARE(Label(*window), QString("Example ROM description:  You can search on anything listed in here."));
