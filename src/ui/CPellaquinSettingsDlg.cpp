@@ -237,8 +237,12 @@ void CPellaquinSettingsDlg::CaptureMameListing() {
 }
 
 void CPellaquinSettingsDlg::OfferFirstInput(const std::optional<std::string>& mame) {
-    if (mame && AskYesNo(this, "Pellaquin found MAME at " + *mame +
-                                   ". Read its list of machines now? It takes about 20 seconds.")) {
+    // Asked over the window, which fills in as the answer lands; a first run is for landing on games, so
+    // Enter reads MAME's list.
+    show();
+    if (mame && AskYesNo(this,
+                         "Pellaquin found MAME at " + *mame + ". Read its list of machines now? It takes about 20 seconds.",
+                         DefaultAnswer::YES)) {
         CaptureOutcome outcome = CaptureListingWithProgress(*mame);
         ShowMessage(this, CaptureMessage(outcome), MessageIcon::EXCLAMATION);
         if (outcome.listingPath) {

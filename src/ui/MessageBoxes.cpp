@@ -38,14 +38,14 @@ void ShowMessage(QWidget* parent, const std::string& text, MessageIcon icon) {
     RunModal(box);
 }
 
-bool AskYesNo(QWidget* parent, const std::string& text) {
+bool AskYesNo(QWidget* parent, const std::string& text, DefaultAnswer answer) {
     QMessageBox box(parent);
     box.setWindowTitle(QString::fromLatin1(APPLICATION_NAME));
     box.setIcon(QMessageBox::Question);
     box.setTextFormat(Qt::PlainText);
     box.setText(ToDisplayText(text));
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(answer == DefaultAnswer::YES ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.button(QMessageBox::Yes)->setObjectName(QString::number(ID_YES));
     box.button(QMessageBox::No)->setObjectName(QString::number(ID_NO));

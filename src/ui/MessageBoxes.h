@@ -19,9 +19,12 @@ void ShowMessage(QWidget* parent, const std::string& text, MessageIcon icon = Me
 inline constexpr int ID_YES = 6;
 inline constexpr int ID_NO = 7;
 
+// The button Enter presses in a question.
+enum class DefaultAnswer { NO, YES };
+
 // Asks `text` in a box titled with the application's name, with a question icon and the buttons "Yes" (object
 // name "6") and "No" (object name "7", the one Escape and closing give), through RunModal; true for "Yes".
-bool AskYesNo(QWidget* parent, const std::string& text);
+bool AskYesNo(QWidget* parent, const std::string& text, DefaultAnswer answer = DefaultAnswer::NO);
 
 // True when nothing is at `path`, or the user answers "Yes" to replacing what is.
 bool MayReplace(QWidget* parent, const std::string& path);

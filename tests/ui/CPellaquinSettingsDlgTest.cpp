@@ -66,6 +66,7 @@ public:
     struct Shown {
         QString text;
         QMessageBox::Icon icon;
+        bool yesByDefault;
     };
     const std::vector<Shown>& Boxes() const { return m_shown; }
 
@@ -74,7 +75,8 @@ private:
     test::ScriptedModals m_modals{[this](QDialog& prompt) {
         auto* box = qobject_cast<QMessageBox*>(&prompt);
         QVERIFY(box != nullptr);
-        m_shown.push_back({box->text(), box->icon()});
+        m_shown.push_back({box->text(), box->icon(),
+                           box->defaultButton() != nullptr && box->defaultButton() == box->button(QMessageBox::Yes)});
         test::Confirm(prompt);
     }};
 };
@@ -175,7 +177,10 @@ private slots:
         auto dialog = Open();
         std::vector<QString> texts;
         test::ScriptedModals modals([&](QDialog& prompt) {
-            texts.push_back(qobject_cast<QMessageBox*>(&prompt)->text());
+            auto* box = qobject_cast<QMessageBox*>(&prompt);
+            texts.push_back(box->text());
+            // Enter reads MAME's list.
+            QVERIFY(texts.size() > 1 || box->defaultButton() == box->button(QMessageBox::Yes));
             if (texts.size() == 1 && !yes) {
                 test::Click(prompt, 7);
             } else {
@@ -489,6 +494,7 @@ private slots:
         QCOMPARE(messages.Boxes()[0].text,
                  QString::fromStdString(listing + " already exists.\nDo you want to replace it?"));
         QCOMPARE(messages.Boxes()[0].icon, QMessageBox::Question);
+        QVERIFY(!messages.Boxes()[0].yesByDefault);
         QCOMPARE(messages.Boxes()[1].text,
                  QString::fromStdString(std::string(MergeResultMessage(MergeResult::OUTPUT_IS_A_SOURCE)))
                      .replace("\r\n", "\n"));
