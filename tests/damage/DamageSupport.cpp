@@ -31,7 +31,7 @@ std::string ReadAll(int descriptor) {
 
 } // namespace
 
-BinaryRun RunBinary(const std::vector<std::string>& args) {
+BinaryRun RunBinary(const std::vector<std::string>& args, const char* standardOutput) {
     int outPipe[2];
     int errPipe[2];
     if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0) {
@@ -48,7 +48,7 @@ BinaryRun RunBinary(const std::vector<std::string>& args) {
     // would count our peak memory use as its own.
     pid_t child = ::fork();
     if (child == 0) {
-        ::dup2(outPipe[1], STDOUT_FILENO);
+        ::dup2(standardOutput == nullptr ? outPipe[1] : ::open(standardOutput, O_WRONLY), STDOUT_FILENO);
         ::dup2(errPipe[1], STDERR_FILENO);
         ::execv(argv[0], argv.data());
         ::_exit(127);

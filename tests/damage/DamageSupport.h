@@ -14,7 +14,8 @@ struct BinaryRun {
     long peakKilobytes = 0;
 };
 
-// Runs pellaquin-cli with `args` (without a shell) and waits for it.
-BinaryRun RunBinary(const std::vector<std::string>& args);
+// Runs pellaquin-cli with `args` (without a shell) and waits for it; its standard output goes to the file
+// `standardOutput` when one is named.
+BinaryRun RunBinary(const std::vector<std::string>& args, const char* standardOutput = nullptr);
 
 } // namespace pellaquin::test

@@ -172,6 +172,10 @@ TEST_F(NothingLostTest, DeviceThatIsFull) {
     EXPECT_EQ(binary.status, 1);
     EXPECT_EQ(binary.err, "Cannot write the output file /dev/full\n");
     EXPECT_FALSE(AppendToFile("/dev/full", "list\n"));
+    // A list on standard output is as lost when that is the full device.
+    std::vector<std::string> toStandardOutput = ListArgs("names", "/dev/full");
+    toStandardOutput.resize(toStandardOutput.size() - 2);
+    EXPECT_EQ(test::RunBinary(toStandardOutput, "/dev/full").status, 1);
 }
 
 // A device that takes everything is written directly rather than replaced by a plain file.

@@ -12,6 +12,24 @@ public:
     bool WriteAt(std::int64_t, std::string_view) override { return false; }
 };
 
+// A disk that fills: writes succeed until `capacity` bytes have gone, then fail.
+class FillingSink : public ByteSink {
+public:
+    explicit FillingSink(std::size_t capacity) : m_left(capacity) {}
+    bool Write(std::string_view bytes) override {
+        if (bytes.size() > m_left) {
+            return false;
+        }
+        m_left -= bytes.size();
+        return true;
+    }
+    // Overwrites bytes already written, which takes no room.
+    bool WriteAt(std::int64_t, std::string_view) override { return true; }
+
+private:
+    std::size_t m_left;
+};
+
 // An empty command is refused before anything is read or written; one of double quotes only is the
 // empty search command, which keeps every game.
 TEST_F(ListRunTest, EmptyAndQuotesOnlyCommands) {
@@ -59,6 +77,13 @@ TEST_F(ListRunTest, OutputFailures) {
     for (OutputType type : {OutputType::XML, OutputType::CSV, OutputType::NAMES, OutputType::MALA}) {
         m_request.type = type;
         EXPECT_EQ(RunList(m_input, m_request, refusing).status, ListStatus::WRITE_FAILED);
+        // A list whose last byte finds the disk full is as lost as one whose first does.
+        std::size_t whole = List(type, type == OutputType::CSV ? "<game name=,<description>" : "!cloneof").size();
+        ASSERT_GT(whole, 0U);
+        FillingSink full(whole - 1);
+        EXPECT_EQ(RunList(m_input, m_request, full).status, ListStatus::WRITE_FAILED) << int(type);
+        FillingSink enough(whole);
+        EXPECT_EQ(RunList(m_input, m_request, enough).status, ListStatus::DONE) << int(type);
     }
 }
 
