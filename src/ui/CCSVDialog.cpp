@@ -18,6 +18,8 @@ namespace {
 
 // Where the delimiter row sits in the right-hand column of boxes, a row's space below its last box.
 constexpr int DELIMITER_ROW = 8;
+// Where the boxes of added elements start, two to a row, below the fixed ones.
+constexpr int FIRST_ADDED_ROW = 11;
 
 } // namespace
 
@@ -26,6 +28,7 @@ CCSVDialog::CCSVDialog(InputFormat format, QWidget* parent) : CCSVDialog(format,
 CCSVDialog::CCSVDialog(InputFormat format, RecordElement element, QWidget* parent)
     : QDialog(parent), m_format(format), m_element(element) {
     auto* boxes = new QGridLayout;
+    m_boxLayout = boxes;
     for (std::size_t i = 0; i < CSV_COLUMN_COUNT; ++i) {
         const CsvColumn& column = CsvColumns()[i];
         auto* box = new QCheckBox(ToQString(column.caption), this);
@@ -50,6 +53,16 @@ CCSVDialog::CCSVDialog(InputFormat format, RecordElement element, QWidget* paren
     layout->addLayout(MakeOkCancelColumn(*this));
 }
 
+void CCSVDialog::OfferAddedElements(const std::set<std::string>& elements) {
+    for (const std::string& element : elements) {
+        auto at = static_cast<int>(m_addedBoxes.size());
+        auto* box = new QCheckBox(ToQString(element), this);
+        box->setObjectName(QString::number(ID_FIRST_ADDED + at));
+        m_boxLayout->addWidget(box, FIRST_ADDED_ROW + at / 2, at % 2, Qt::AlignLeft);
+        m_addedBoxes.emplace_back(box, "<" + element + ">");
+    }
+}
+
 void CCSVDialog::SetDelimiter(const std::string& delimiter) {
     m_delimiter = delimiter;
     m_delimiterEdit->setText(ToQString(m_delimiter));
@@ -63,6 +76,11 @@ void CCSVDialog::accept() {
         }
     }
     m_columnList = ComposeColumnList(ticked, m_format, m_element);
+    for (const auto& [box, key] : m_addedBoxes) {
+        if (box->isChecked()) {
+            m_columnList.append(m_columnList.empty() ? "" : ",").append(key);
+        }
+    }
     m_delimiter = ToBytes(m_delimiterEdit->text());
     QDialog::accept();
 }
@@ -71,6 +89,9 @@ void CCSVDialog::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) {
         for (QCheckBox* box : m_boxes) {
             box->setChecked(false);
+        }
+        for (const auto& added : m_addedBoxes) {
+            added.first->setChecked(false);
         }
         m_delimiterEdit->setText(ToQString(m_delimiter));
     }

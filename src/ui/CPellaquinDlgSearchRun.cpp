@@ -222,6 +222,7 @@ void CPellaquinDlg::SelectOutputType(int id) {
     case ID_CSV: {
         EnableWizardControls(false);
         CCSVDialog columns(m_inputFile.Format(), m_inputFile.Element(), this);
+        columns.OfferAddedElements(m_inputValues.addedElements);
         columns.SetDelimiter(m_fieldSeparator);
         RunModal(columns);
         if (!columns.ColumnList().empty()) {

@@ -25,9 +25,9 @@ const Ids ALL = {0};
 // Runs `dialog`, ticks `ticked` by clicking, then presses OK; true when that accepted it.
 bool RunTicking(CCSVDialog& dialog, const Ids& ticked) {
     test::ScriptedModals prompts([&ticked](QDialog& prompt) {
-        for (int id : BOXES) {
-            auto* box = test::Control<QCheckBox>(prompt, id);
-            if ((ticked == ALL && box->isEnabled()) || ticked.contains(id)) {
+        for (int id : BOXES + Ids{1070, 1071, 1072}) {
+            auto* box = prompt.findChild<QCheckBox*>(QString::number(id));
+            if (box != nullptr && ((ticked == ALL && box->isEnabled()) || ticked.contains(id))) {
                 QTest::mouseClick(box, Qt::LeftButton);
             }
         }
@@ -80,6 +80,19 @@ private slots:
         CCSVDialog dialog(format);
         QVERIFY(RunTicking(dialog, ticked));
         QCOMPARE(QString::fromStdString(dialog.ColumnList()), columns);
+    }
+
+    // Values a merge added get boxes of their own, named after their elements; their keys follow the fixed
+    // columns, and a new showing starts with them unticked.
+    void offersAddedElements() {
+        CCSVDialog dialog(FORMAT_MERGED);
+        dialog.OfferAddedElements({"bestgames", "nplayers", "veradded"});
+        QCOMPARE(test::Control<QCheckBox>(dialog, 1070)->text(), QString("bestgames"));
+        QCOMPARE(test::Control<QCheckBox>(dialog, 1072)->text(), QString("veradded"));
+        QVERIFY(RunTicking(dialog, {1072, 1040, 1070}));
+        QCOMPARE(QString::fromStdString(dialog.ColumnList()), QString("<description>,<bestgames>,<veradded>"));
+        QVERIFY(RunTicking(dialog, {1071}));
+        QCOMPARE(QString::fromStdString(dialog.ColumnList()), QString("<nplayers>"));
     }
 
     // The delimiter box shows the delimiter given and OK takes its text, empty or of several characters.

@@ -21,6 +21,7 @@
 
 #include "DialogScript.h"
 #include "app/StoredSettings.h"
+#include "platform/SamplesFolder.h"
 #include "support/FailingReads.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
@@ -296,6 +297,20 @@ private slots:
         test::Click(*window, Dlg::ID_NO_CLONES);
         QCOMPARE(CommandLine(*window)->text(),
                  QString("(buttons=2 | buttons=1 | !buttons=) & (!cloneof & !emulation=preliminary)"));
+    }
+
+    // On a merged file the chooser also offers the values the merge added, and the list shows them.
+    void csvColumnsOfAddedValues() {
+        auto window = OpenWindow((SamplesFolder() / "merged.xml").string());
+        test::ScriptedModals prompts([](QDialog& prompt) {
+            test::Click(prompt, 1041);
+            test::Click(prompt, CCSVDialog::ID_FIRST_ADDED + 1);
+            test::Click(prompt, 1);
+        });
+        test::Click(*window, Dlg::ID_CSV);
+        QCOMPARE(CommandLine(*window)->text(), QString("<game name=,<nplayers>"));
+        Go(*window, CommandLine(*window)->text(), true, false);
+        QVERIFY2(View(*window).startsWith("astrobl,2P sim\n"), qPrintable(View(*window).left(80)));
     }
 
     // A controls.xml file keeps "Playable" and the game-data boxes off after every output-type click.
