@@ -21,6 +21,16 @@ const std::map<std::string, OutputType, std::less<>> OUTPUT_TYPES = {
     {"atomicfe", OutputType::ATOMIC_FE},
 };
 
+const std::map<std::string, ExportType, std::less<>> EXPORT_TYPES = {
+    {"attract", ExportType::ATTRACT},
+    {"emulationstation", ExportType::EMULATIONSTATION},
+    {"retroarch", ExportType::RETROARCH},
+    {"pegasus", ExportType::PEGASUS},
+    {"dat", ExportType::DAT},
+    {"table", ExportType::TABLE},
+    {"mame-ini", ExportType::MAME_INI},
+};
+
 bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     std::string header;
     InputOpening opened = OpenRecognisedInput(path, input, header);
@@ -40,9 +50,48 @@ int Report(const ListResult& result, const std::string& outputPath, std::ostream
     return 0;
 }
 
+ListResult RunRequest(InputFile& input, const ListRequest& request, const std::string& outputPath, std::ostream& out) {
+    if (outputPath.empty()) {
+        StreamSink standardOutput(out);
+        return RunList(input, request, standardOutput);
+    }
+    return RunListToFile(input, request, outputPath);
+}
+
+int RunExportCommand(ExportType type, const ListOptions& options, std::ostream& out, std::ostream& err) {
+    InputFile input;
+    if (!OpenInput(options.inputPath, input, err)) {
+        return 1;
+    }
+    ListRequest request;
+    request.exportType = type;
+    request.command = options.find;
+    request.exports = options.exports;
+    request.exports.tableDelimiter = options.delimiter;
+    if (!options.title.empty()) {
+        request.exports.folderTitle = options.title;
+    }
+    ListResult result = RunRequest(input, request, options.outputPath, out);
+    if (Report(result, options.outputPath, err) != 0) {
+        return 1;
+    }
+    err << "Found:" << result.matchCount << " matches\n";
+    if (result.leftOut > 0) {
+        err << "Left out " << result.leftOut << " BIOS sets and devices no front-end starts\n";
+    }
+    if (result.replacedText) {
+        err << "Some text was not UTF-8: it was replaced by U+FFFD\n";
+    }
+    return 0;
+}
+
 } // namespace
 
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err) {
+    auto exportType = EXPORT_TYPES.find(options.type);
+    if (exportType != EXPORT_TYPES.end()) {
+        return RunExportCommand(exportType->second, options, out, err);
+    }
     auto type = OUTPUT_TYPES.find(options.type);
     if (type == OUTPUT_TYPES.end()) {
         err << "Unknown list type " << options.type << '\n';
@@ -64,13 +113,7 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
     request.mala.title = options.title;
     request.windowLineEnds = options.window;
 
-    ListResult result;
-    if (options.outputPath.empty()) {
-        StreamSink standardOutput(out);
-        result = RunList(input, request, standardOutput);
-    } else {
-        result = RunListToFile(input, request, options.outputPath);
-    }
+    ListResult result = RunRequest(input, request, options.outputPath, out);
     if (Report(result, options.outputPath, err) != 0) {
         return 1;
     }

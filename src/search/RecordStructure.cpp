@@ -41,6 +41,34 @@ std::size_t FindStartTag(std::string_view text, std::initializer_list<std::strin
     return NOT_FOUND;
 }
 
+// Where the elements MAME writes after a set's ROMs, disks, device_refs and samples begin.
+std::size_t RomSetEnd(std::string_view record) {
+    for (std::size_t at = record.find('<', 1); at != NOT_FOUND; at = record.find('<', at + 1)) {
+        std::string_view tag;
+        switch (at + 1 < record.size() ? record[at + 1] : '\0') {
+        case 'c':
+            tag = "chip";
+            break;
+        case 'd':
+            tag = record.compare(at + 1, 2, "di") == 0 ? "display" : "driver";
+            break;
+        case 's':
+            tag = "sound";
+            break;
+        case 'i':
+            tag = "input";
+            break;
+        default:
+            continue;
+        }
+        if (record.compare(at + 1, tag.size(), tag) == 0 && at + 1 + tag.size() < record.size() &&
+            EndsTagName(record[at + 1 + tag.size()])) {
+            return at;
+        }
+    }
+    return record.size();
+}
+
 void RewriteControlsInfo(std::string& text) {
     for (std::size_t open = text.find(CONTROLS_INFO_OPEN); open != NOT_FOUND;
          open = text.find(CONTROLS_INFO_OPEN, open)) {
@@ -92,9 +120,9 @@ struct RecordStructureReader::Parsed {
     std::vector<ControlEntry> playerControls;
     RecordStructure structure;
 
-    // Parses `record` from its start tag on (only the start tag when `startTagOnly`); returns the
-    // record's element, null when the record holds no start tag.
-    pugi::xml_node Parse(std::string_view record, bool startTagOnly) {
+    // Parses `part` of `record` from its start tag on; returns the record's element, null when the
+    // record holds no start tag.
+    pugi::xml_node Parse(std::string_view record, RecordPart part) {
         Reset();
         std::size_t start = FindStartTag(record, {"game", "machine"});
         if (start == NOT_FOUND) {
@@ -102,8 +130,10 @@ struct RecordStructureReader::Parsed {
             return {};
         }
         record.remove_prefix(start);
-        if (std::size_t tagEnd = record.find('>'); startTagOnly && tagEnd != NOT_FOUND) {
+        if (std::size_t tagEnd = record.find('>'); part == RecordPart::START_TAG && tagEnd != NOT_FOUND) {
             record = record.substr(0, tagEnd + 1);
+        } else if (part == RecordPart::ROM_SET) {
+            record = record.substr(0, RomSetEnd(record));
         }
         buffer.assign(record);
         // A NUL would end the parse; as a control character it reads as U+FFFD like any other.
@@ -112,7 +142,7 @@ struct RecordStructureReader::Parsed {
              nul = static_cast<char*>(std::memchr(nul, 0, static_cast<std::size_t>(end - nul)))) {
             *nul = '\x01';
         }
-        if (!startTagOnly) {
+        if (part != RecordPart::START_TAG) {
             RewriteControlsInfo(buffer);
         }
         // The parser takes the last byte for its end mark; this one is spare.
@@ -135,6 +165,14 @@ struct RecordStructureReader::Parsed {
     }
 
     std::string_view Text(const char* text) {
+        // Nearly every text is printable ASCII, which is clean: that is checked while its end is found.
+        const char* end = text;
+        while (static_cast<unsigned char>(*end) >= 0x20 && static_cast<unsigned char>(*end) < 0x80) {
+            ++end;
+        }
+        if (*end == '\0') {
+            return std::string_view(text, static_cast<std::size_t>(end - text));
+        }
         std::string_view view(text);
         if (IsCleanText(view)) {
             return view;
@@ -182,6 +220,24 @@ struct RecordStructureReader::Parsed {
         }
     }
 
+    // A listing has many ROMs of many attributes, so each attribute is looked at once.
+    void ReadRom(const pugi::xml_node& element) {
+        RomEntry& rom = structure.roms.emplace_back();
+        for (pugi::xml_attribute attribute : element.attributes()) {
+            std::string_view name = attribute.name();
+            std::string_view* value = name == "name"     ? &rom.name
+                                      : name == "size"   ? &rom.size
+                                      : name == "crc"    ? &rom.crc
+                                      : name == "sha1"   ? &rom.sha1
+                                      : name == "merge"  ? &rom.merge
+                                      : name == "status" ? &rom.status
+                                                         : nullptr;
+            if (value != nullptr) {
+                *value = Text(attribute.value());
+            }
+        }
+    }
+
     void ReadInput(const pugi::xml_node& input) {
         RecordStructure& s = structure;
         s.inputPlayers = Text(input, "players");
@@ -211,8 +267,7 @@ struct RecordStructureReader::Parsed {
         RecordStructure& s = structure;
         std::string_view name = child.name();
         if (name == "rom") {
-            s.roms.push_back({Text(child, "name"), Text(child, "size"), Text(child, "crc"), Text(child, "sha1"),
-                              Text(child, "merge"), Text(child, "status")});
+            ReadRom(child);
         } else if (name == "disk") {
             s.disks.push_back({Text(child, "name"), Text(child, "sha1"), Text(child, "merge"), Text(child, "status")});
         } else if (name == "sample") {
@@ -253,9 +308,9 @@ RecordStructureReader::RecordStructureReader() : m_parsed(std::make_unique<Parse
 
 RecordStructureReader::~RecordStructureReader() = default;
 
-const RecordStructure& RecordStructureReader::Read(std::string_view record) {
+const RecordStructure& RecordStructureReader::Read(std::string_view record, RecordPart part) {
     Parsed& parsed = *m_parsed;
-    pugi::xml_node element = parsed.Parse(record, false);
+    pugi::xml_node element = parsed.Parse(record, part);
     if (element) {
         parsed.ReadStartTag(element);
         for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling()) {
@@ -266,15 +321,6 @@ const RecordStructure& RecordStructureReader::Read(std::string_view record) {
         if (parsed.structure.controls.empty()) {
             parsed.structure.controls.swap(parsed.playerControls);
         }
-    }
-    return parsed.structure;
-}
-
-const RecordStructure& RecordStructureReader::ReadStartTag(std::string_view record) {
-    Parsed& parsed = *m_parsed;
-    pugi::xml_node element = parsed.Parse(record, true);
-    if (element) {
-        parsed.ReadStartTag(element);
     }
     return parsed.structure;
 }

@@ -59,6 +59,18 @@ struct RecordStructure {
     std::string_view Element(std::string_view name) const;
 };
 
+// How much of a record a read takes in.
+enum class RecordPart {
+    // Only the start tag: name, parents, flags, and controls.xml's description and players.
+    START_TAG,
+    // What a ROM manager needs, which MAME writes first: the start tag, description, year,
+    // manufacturer, a merge's elements, ROMs, disks, device_refs and samples. The parse stops at the
+    // first element MAME writes after those (chip, display, sound, input, driver), which makes it
+    // about three times faster on a listing.
+    ROM_SET,
+    WHOLE,
+};
+
 // Reads game records of any input: a listing with <game> or <machine> records, a merged file (its
 // "<controls info>" lines, which are not XML, read as the attributes they hold), or controls.xml.
 // Text before the record's start tag is passed over. A record cut short gives what it holds up to
@@ -70,11 +82,8 @@ public:
     RecordStructureReader(const RecordStructureReader&) = delete;
     RecordStructureReader& operator=(const RecordStructureReader&) = delete;
 
-    // The whole structure of `record`.
-    const RecordStructure& Read(std::string_view record);
-    // Only what the record's start tag holds (name, parents, flags, and controls.xml's description and
-    // players); everything else is left empty. Much faster on large records.
-    const RecordStructure& ReadStartTag(std::string_view record);
+    // The structure of `record`, as much as `part` asks for; the rest is left empty.
+    const RecordStructure& Read(std::string_view record, RecordPart part = RecordPart::WHOLE);
 
 private:
     struct Parsed;

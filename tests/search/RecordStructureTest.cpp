@@ -123,8 +123,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "<description>=caf\xEF\xBF\xBD \xc3\xa9\xEF\xBF\xBD replaced=yes"},
         StructureCase{"no record here", ""}));
 
-// A reader keeps its storage from record to record, yet each read starts afresh; reading only the
-// start tag gives its values and nothing of the rest.
+// A reader keeps its storage from record to record, yet each read starts afresh; reading part of a
+// record gives that part and nothing of the rest.
 TEST(RecordStructureReaderTest, ReadsAfreshAndStartTagsOnly) {
     const std::string first = "<machine name=\"a\" cloneof=\"p\"><rom name=\"r\" size=\"1\"/>"
                               "<description>\xff</description><input players=\"2\"/></machine>";
@@ -133,9 +133,15 @@ TEST(RecordStructureReaderTest, ReadsAfreshAndStartTagsOnly) {
     std::string once = Summary(reader.Read(first));
     EXPECT_EQ(Summary(reader.Read(second)), "name=b desc=B > A year=1 players=/1 <year>=1");
     EXPECT_EQ(Summary(reader.Read(first)), once);
-    EXPECT_EQ(Summary(reader.ReadStartTag(first)), "name=a cloneof=p");
-    EXPECT_EQ(Summary(reader.ReadStartTag(second)), "name=b desc=B > A players=/1");
-    EXPECT_EQ(Summary(reader.ReadStartTag("<game name=\"cut")), "name=cut");
+    EXPECT_EQ(Summary(reader.Read(first, RecordPart::START_TAG)), "name=a cloneof=p");
+    EXPECT_EQ(Summary(reader.Read(second, RecordPart::START_TAG)), "name=b desc=B > A players=/1");
+    EXPECT_EQ(Summary(reader.Read("<game name=\"cut", RecordPart::START_TAG)), "name=cut");
+    // A ROM set's part ends where MAME's chips, screens and inputs begin.
+    EXPECT_EQ(Summary(reader.Read("<machine name=\"s\"><year>1</year><rom name=\"r\" size=\"1\"/>"
+                                  "<device_ref name=\"d\"/><chipset/><chip name=\"z\"/><rom name=\"late\"/>"
+                                  "<input players=\"2\"/></machine>",
+                                  RecordPart::ROM_SET)),
+              "name=s year=1 rom=r:1:::: ref=d <year>=1");
 }
 
 // The build of a listing's or merged file's header, decoded; none without a <mame> element.
