@@ -55,7 +55,7 @@ void AppendControlName(std::string& out, const ControlEntry& control) {
 } // namespace
 
 bool FrontEndStarts(const RecordStructure& game) {
-    return !game.isBios && !game.isDevice && game.runnable;
+    return !game.name.empty() && !game.isBios && !game.isDevice && game.runnable;
 }
 
 std::string_view PlayerCount(const RecordStructure& game) {

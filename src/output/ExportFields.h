@@ -9,7 +9,8 @@ namespace pellaquin {
 
 // The values the export lists derive from a record's structure, alike in every list.
 
-// Whether a front-end can start the set: not a BIOS set, not a device, not marked unrunnable.
+// Whether a front-end can start the set: one with a name, not a BIOS set, not a device, not marked
+// unrunnable.
 bool FrontEndStarts(const RecordStructure& game);
 
 // How many play: <input players=>, else controls.xml's numPlayers, else the number an nplayers

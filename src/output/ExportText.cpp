@@ -28,7 +28,7 @@ std::string_view OneLine(std::string_view text, std::string& scratch) {
 } // namespace
 
 void AppendXmlEscaped(std::string& out, std::string_view text, XmlPlace place) {
-    std::string_view special = place == XmlPlace::ATTRIBUTE ? "&<>\"\t\n\r" : "&<>\"";
+    std::string_view special = place == XmlPlace::ATTRIBUTE ? "&<>\"\t\n\r" : "&<>\"\r";
     for (;;) {
         std::size_t found = text.find_first_of(special);
         out.append(text.substr(0, found));

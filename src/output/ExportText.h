@@ -11,8 +11,8 @@ namespace pellaquin {
 
 enum class XmlPlace { TEXT, ATTRIBUTE };
 
-// XML: "&", "<", ">" and '"' escaped; in an attribute also tab, LF and CR, which a reader would
-// otherwise make spaces.
+// XML: "&", "<", ">", '"' and CR escaped (a reader would make a CR a line feed); in an attribute
+// also tab and LF, which a reader would make spaces.
 void AppendXmlEscaped(std::string& out, std::string_view text, XmlPlace place = XmlPlace::TEXT);
 
 // A field of an Attract-Mode romlist, as its reader splits a line at ";": line ends made spaces,
