@@ -290,7 +290,7 @@ struct RecordStructureReader::Parsed {
             ReadPlayer(child);
         } else if (IsTextOnly(child)) {
             std::string_view text = Text(child.first_child().value());
-            s.elements.push_back({name, text});
+            s.elements.push_back({Text(child.name()), text});
             if (name == "description") {
                 s.description = text;
             } else if (name == "year") {
