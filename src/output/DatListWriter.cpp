@@ -4,6 +4,7 @@
 #include "records/ByteText.h"
 #include "records/ScanCycle.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstring>
@@ -26,7 +27,8 @@ bool IsDatStatus(std::string_view status) {
 }
 
 // What the first pass learns of one set, in the text a batch carries to the index: a flags byte, the
-// name, the romof, the number of device_refs and each of them, texts preceded by their length.
+// name, the romof, its device_refs, and the set's DAT text when it is selected; texts, and the
+// device_refs together, are preceded by their length.
 enum SetFlags : char { SELECTED = 1, HAS_ROMS = 2 };
 
 void AppendNumber(std::string& out, std::uint32_t number) {
@@ -63,26 +65,32 @@ class SetIndex {
 public:
     static constexpr std::uint32_t NONE = UINT32_MAX;
 
-    void Add(std::string_view entries) {
+    // Indexes the sets of `entries`, one for each record of the listing in order, the k-th read from
+    // `starts[k]`; appends the DAT text they carry to `games`.
+    void Add(std::string_view entries, const std::vector<std::int64_t>& starts, std::string& games) {
         while (!entries.empty()) {
             char flags = entries.front();
             entries.remove_prefix(1);
-            std::uint32_t id = Id(TakeSized(entries));
+            std::int64_t start = starts[m_records++];
+            std::string_view name = TakeSized(entries);
+            if (name.empty()) {
+                continue;
+            }
+            std::uint32_t id = Id(name);
             std::string_view romof = TakeSized(entries);
             std::uint32_t romofId = romof.empty() ? NONE : Id(romof);
-            std::uint32_t refs = TakeNumber(entries);
+            std::string_view refs = TakeSized(entries);
             Set& set = m_sets[id];
             set.defined = true;
+            set.start = start;
             set.selected = (flags & SELECTED) != 0;
             set.hasRoms = (flags & HAS_ROMS) != 0;
             set.romof = romofId;
-            set.firstRef = static_cast<std::uint32_t>(m_refs.size());
-            set.refCount = refs;
-            // Id may grow the sets: `set` is not used past here.
-            for (std::uint32_t i = 0; i < refs; ++i) {
-                std::uint32_t ref = Id(TakeSized(entries));
-                m_refs.push_back(ref);
-            }
+            // Most sets are never reached, so their device_refs are looked up only when they are.
+            set.refsAt = m_refs.size();
+            set.refsSize = refs.size();
+            m_refs.append(refs);
+            games.append(TakeSized(entries));
         }
     }
 
@@ -109,23 +117,34 @@ public:
             if (set.romof != NONE) {
                 reach(set.romof, true);
             }
-            for (std::uint32_t i = 0; i < set.refCount; ++i) {
-                std::uint32_t ref = m_refs[set.firstRef + i];
-                reach(ref, m_sets[ref].hasRoms);
+            for (std::string_view refs = std::string_view(m_refs).substr(set.refsAt, set.refsSize); !refs.empty();) {
+                auto ref = m_ids.find(TakeSized(refs));
+                if (ref != m_ids.end()) {
+                    reach(ref->second, m_sets[ref->second].hasRoms);
+                }
             }
         }
     }
 
-    bool Written(std::string_view name) const {
-        auto found = m_ids.find(name);
-        return found != m_ids.end() && m_sets[found->second].written;
+    // Where the sets the selected ones need, and that are not selected themselves, are read from, in
+    // the listing's order.
+    std::vector<std::int64_t> NeededStarts() const {
+        std::vector<std::int64_t> starts;
+        for (const Set& set : m_sets) {
+            if (set.written && !set.selected) {
+                starts.push_back(set.start);
+            }
+        }
+        std::sort(starts.begin(), starts.end());
+        return starts;
     }
 
 private:
     struct Set {
+        std::int64_t start = 0;
         std::uint32_t romof = NONE;
-        std::uint32_t firstRef = 0;
-        std::uint32_t refCount = 0;
+        std::size_t refsAt = 0;
+        std::size_t refsSize = 0;
         bool defined = false;
         bool selected = false;
         bool hasRoms = false;
@@ -146,8 +165,31 @@ private:
 
     std::unordered_map<std::string, std::uint32_t, NameHash, std::equal_to<>> m_ids;
     std::vector<Set> m_sets;
-    std::vector<std::uint32_t> m_refs;
+    // The device_refs of every set, each name preceded by its length.
+    std::string m_refs;
+    std::size_t m_records = 0;
 };
+
+void AppendEntry(std::string& out, const RecordStructure& set, bool selected, std::string_view game) {
+    if (set.name.empty()) {
+        // A set without a name is no set, but its record keeps its place in the order of records.
+        out.push_back('\0');
+        AppendSized(out, {});
+        return;
+    }
+    bool hasRoms = !set.roms.empty() || !set.disks.empty();
+    out.push_back(static_cast<char>((selected ? SELECTED : 0) | (hasRoms ? HAS_ROMS : 0)));
+    AppendSized(out, set.name);
+    AppendSized(out, set.romof);
+    std::size_t refsAt = out.size();
+    AppendNumber(out, 0);
+    for (std::string_view ref : set.deviceRefs) {
+        AppendSized(out, ref);
+    }
+    auto refsSize = static_cast<std::uint32_t>(out.size() - refsAt - sizeof(std::uint32_t));
+    std::memcpy(out.data() + refsAt, &refsSize, sizeof refsSize);
+    AppendSized(out, game);
+}
 
 void AppendAttribute(std::string& out, std::string_view name, std::string_view value) {
     if (!value.empty()) {
@@ -238,9 +280,12 @@ std::string DatHead(std::string_view datName, std::string_view build) {
 } // namespace
 
 ListResult GameScanner::WriteDat(const ListRequest& request, ByteSink& sink) {
-    // The first pass indexes every set, for the sets the selected ones need may come anywhere.
+    // The first pass writes the selected sets and indexes every set with where it starts; then the
+    // sets the selected ones need, which may come anywhere in the listing, are read again from there.
     SetIndex index;
-    std::string build;
+    std::atomic<bool> replacedText = false;
+    bool written = true;
+    ListResult result;
     {
         ScanCycle scan(m_input, m_reader);
         std::string header;
@@ -248,50 +293,55 @@ ListResult GameScanner::WriteDat(const ListRequest& request, ByteSink& sink) {
         if (m_input.Format() == FORMAT_CONTROLS) {
             return {ListStatus::INPUT_HOLDS_NO_ROMS};
         }
-        build = ReadListingBuild(header);
+        written = sink.Write(DatHead(request.exports.datName, ReadListingBuild(header)));
+        std::vector<std::int64_t> starts;
+        scan.KeepRecordStarts(&starts);
         auto makeWork = [&]() -> GameWork {
             auto reader = std::make_shared<RecordStructureReader>();
-            return [&request, reader](std::string_view record, std::string& out) {
+            return [&, reader, game = std::string(), scratch = std::string()](std::string_view record,
+                                                                              std::string& out) mutable {
                 bool selected = Selects(record, request);
                 const RecordStructure& set = reader->Read(record, RecordPart::ROM_SET);
-                if (set.name.empty()) {
-                    return false;
+                game.clear();
+                selected = selected && !set.name.empty();
+                if (selected) {
+                    AppendGame(game, set, scratch);
+                    replacedText = replacedText || set.replacedText;
                 }
-                bool hasRoms = !set.roms.empty() || !set.disks.empty();
-                out.push_back(static_cast<char>((selected ? SELECTED : 0) | (hasRoms ? HAS_ROMS : 0)));
-                AppendSized(out, set.name);
-                AppendSized(out, set.romof);
-                AppendNumber(out, static_cast<std::uint32_t>(set.deviceRefs.size()));
-                for (std::string_view ref : set.deviceRefs) {
-                    AppendSized(out, ref);
-                }
+                AppendEntry(out, set, selected, game);
                 return selected;
             };
         };
-        ScanInBatches(scan, makeWork, [&](std::string_view entries) { index.Add(entries); });
+        std::string games;
+        result.matchCount = ScanInBatches(scan, makeWork, [&](std::string_view entries) {
+            games.clear();
+            index.Add(entries, starts, games);
+            written = sink.Write(games) && written;
+        });
     }
     index.MarkWritten();
 
-    std::atomic<bool> replacedText = false;
-    bool written = sink.Write(DatHead(request.exports.datName, build));
-    ListResult result = WriteGames(sink, HeaderText::DROP, [&]() -> GameWork {
-        auto reader = std::make_shared<RecordStructureReader>();
-        return [&, reader, scratch = std::string()](std::string_view record, std::string& out) mutable {
-            if (!index.Written(reader->Read(record, RecordPart::START_TAG).name)) {
-                return false;
-            }
-            const RecordStructure& game = reader->Read(record, RecordPart::ROM_SET);
-            if (game.replacedText) {
-                replacedText = true;
-            }
-            AppendGame(out, game, scratch);
-            return true;
-        };
-    });
-    written = sink.Write("</datafile>\n") && written;
-    if (!written) {
-        result.status = ListStatus::WRITE_FAILED;
+    RecordStructureReader reader;
+    std::string record;
+    std::string game;
+    std::string scratch;
+    // A seek forgets a read error, which must stand for the run to fail.
+    std::vector<std::int64_t> needed = m_input.HadReadError() ? std::vector<std::int64_t>() : index.NeededStarts();
+    for (std::int64_t start : needed) {
+        m_input.Seek(start);
+        m_reader.ReadGameRecord(m_input, record, m_input.GameStartTag());
+        if (m_input.HadReadError()) {
+            break;
+        }
+        const RecordStructure& set = reader.Read(record, RecordPart::ROM_SET);
+        replacedText = replacedText || set.replacedText;
+        game.clear();
+        AppendGame(game, set, scratch);
+        written = sink.Write(game) && written;
+        ++result.matchCount;
     }
+    written = sink.Write("</datafile>\n") && written;
+    result.status = written ? ListStatus::DONE : ListStatus::WRITE_FAILED;
     result.replacedText = replacedText;
     return result;
 }

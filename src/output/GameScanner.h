@@ -55,9 +55,9 @@ public:
     ListResult WriteRetroArchPlaylist(const ListRequest& request, ByteSink& sink);
     // A Pegasus metadata file, one collection:
     ListResult WritePegasusList(const ListRequest& request, ByteSink& sink);
-    // A Logiqx DAT of the matching sets and every set they need to be whole: the romof chain (parents,
-    // BIOS sets) and the devices with ROMs they refer to, recursively. The input is read twice.
-    // INPUT_HOLDS_NO_ROMS for controls.xml.
+    // A Logiqx DAT of the matching sets, then every other set they need to be whole: the romof chain
+    // (parents, BIOS sets) and the devices with ROMs they refer to, recursively; each part in the
+    // listing's order. The input is read twice. INPUT_HOLDS_NO_ROMS for controls.xml.
     ListResult WriteDat(const ListRequest& request, ByteSink& sink);
     // An RFC 4180 table of the matching sets: a header row of the requested fields, a row per set.
     ListResult WriteTable(const ListRequest& request, ByteSink& sink);

@@ -1,5 +1,6 @@
 #include "search/RecordStructure.h"
 
+#include "records/SubstringSearch.h"
 #include "search/CleanText.h"
 
 #include <cstring>
@@ -70,8 +71,8 @@ std::size_t RomSetEnd(std::string_view record) {
 }
 
 void RewriteControlsInfo(std::string& text) {
-    for (std::size_t open = text.find(CONTROLS_INFO_OPEN); open != NOT_FOUND;
-         open = text.find(CONTROLS_INFO_OPEN, open)) {
+    for (std::size_t open = FindSubstring(text, CONTROLS_INFO_OPEN); open != NOT_FOUND;
+         open = FindSubstring(text, CONTROLS_INFO_OPEN, open)) {
         text.replace(open, CONTROLS_INFO_ELEMENT.size(), CONTROLS_INFO_ELEMENT);
         std::size_t lineEnd = std::min(text.find('\n', open), text.size());
         std::size_t close = text.find(CONTROLS_INFO_CLOSE, open);
