@@ -24,7 +24,14 @@ constexpr const char* LIST_EXAMPLES = R"(Examples, one per list type:
   pellaquin-cli list --input listxml.xml --type descriptions --find 'name=cocktail' --window
   pellaquin-cli list --input listxml.xml --type names --find '!cloneof & !emulation=preliminary'
   pellaquin-cli list --input merged.xml --type mala --find '<category>shooter' --title 'Shooters' --output shooters.mlg
-  pellaquin-cli list --input listxml.xml --type atomicfe --find '(rotate=90 | rotate=270)' --window)";
+  pellaquin-cli list --input listxml.xml --type atomicfe --find '(rotate=90 | rotate=270)' --window
+  pellaquin-cli list --input merged.xml --type attract --find '!cloneof' --emulator mame --output romlists/mame.txt
+  pellaquin-cli list --input listxml.xml --type emulationstation --find '!cloneof & !emulation=preliminary' --output gamelist.xml
+  pellaquin-cli list --input listxml.xml --type retroarch --find '!cloneof' --rom-folder /home/me/roms --output MAME.lpl
+  pellaquin-cli list --input merged.xml --type pegasus --find '<category>shooter' --collection Shooters --output metadata.pegasus.txt
+  pellaquin-cli list --input listxml.xml --type dat --find '!cloneof & (rotate=90 | rotate=270)' --dat-name Vertical --output vertical.dat
+  pellaquin-cli list --input merged.xml --type table --find '!cloneof' --fields 'name,description,year,nplayers' --output games.csv
+  pellaquin-cli list --input listxml.xml --type mame-ini --find 'ways=4' --title 'Four ways' --output folders/fourways.ini)";
 
 constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
   The search command is that of --find, of --wizard, or both, which must then both hold. --wizard names
@@ -33,9 +40,10 @@ constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
 
 // Options whose value may itself begin with "-" or "!", as negated search terms do.
 const std::set<std::string, std::less<>> VALUE_OPTIONS = {
-    "--input",  "--type",    "--find",      "--columns",     "--delimiter",    "--template", "--title",
-    "--output", "--listxml", "--controls",  "--catver",      "--nplayers",     "--ini",      "--mame",
-    "--wizard", "--prefer",  "--available", "--added-since", "--added-before",
+    "--input",    "--type",      "--find",      "--columns",     "--delimiter",    "--template",   "--title",
+    "--output",   "--listxml",   "--controls",  "--catver",      "--nplayers",     "--ini",        "--mame",
+    "--wizard",   "--prefer",    "--available", "--added-since", "--added-before", "--rom-folder", "--rom-extension",
+    "--emulator", "--core-path", "--core-name", "--collection",  "--launch",       "--dat-name",   "--fields",
 };
 
 // `text` broken at blanks into lines of at most `width` bytes, each after `indent`.
@@ -121,12 +129,30 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::Option* listInput = AddSelectionOptions(*listCommand, list.selection);
     listCommand->add_option("--type", list.type, "List type")->required()->check(CLI::IsMember(LIST_TYPES));
     listCommand->add_option("--columns", list.columns, "CSV column list, keys joined by ','");
-    listCommand->add_option("--delimiter", list.delimiter, "CSV field separator")->capture_default_str();
+    listCommand->add_option("--delimiter", list.delimiter, "CSV and table field separator")->capture_default_str();
     listCommand->add_option("--template", list.batchTemplate, "Batch line template; %ROM% stands for the ROM name")
         ->capture_default_str();
-    listCommand->add_option("--title", list.title, "MaLa list title");
+    listCommand->add_option("--title", list.title,
+                            "MaLa list title; mame-ini folder name (default: Pellaquin selection)");
     listCommand->add_flag("--window", list.window, "Convert line ends as the view shows them (\\r\\n, .zip\\r\\n)");
     listCommand->add_option("--output", list.outputPath, "Write to this file, replacing it (needed by mala)");
+    ExportOptions& exports = list.exports;
+    listCommand->add_option("--rom-folder", exports.romFolder,
+                            "Where the sets live, for the paths in emulationstation, retroarch and pegasus lists "
+                            "(default: ./, for retroarch the current folder)");
+    listCommand->add_option("--rom-extension", exports.romExtension, "The sets' file extension")->capture_default_str();
+    listCommand->add_option("--emulator", exports.emulator, "attract: the emulator's name")->capture_default_str();
+    listCommand->add_option("--core-path", exports.corePath, "retroarch: the core's path")->capture_default_str();
+    listCommand->add_option("--core-name", exports.coreName, "retroarch: the core's name")->capture_default_str();
+    listCommand->add_option("--collection", exports.collection, "pegasus: the collection's name")
+        ->capture_default_str();
+    listCommand->add_option("--launch", exports.launch, "pegasus: the launch command")->capture_default_str();
+    listCommand->add_option("--dat-name", exports.datName, "dat: the DAT's name")->capture_default_str();
+    listCommand
+        ->add_option("--fields", exports.fields,
+                     "table: its columns; also romof, sourcefile, controls, ways, display and any element of a "
+                     "merged file (nplayers, veradded, bestgames...)")
+        ->capture_default_str();
 
     SelectionOptions count;
     CLI::App* countCommand = app.add_subcommand("count", "Print how many games match a search command");

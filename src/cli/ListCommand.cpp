@@ -25,6 +25,16 @@ const std::map<std::string, OutputType, std::less<>> OUTPUT_TYPES = {
     {"atomicfe", OutputType::ATOMIC_FE},
 };
 
+const std::map<std::string, ExportType, std::less<>> EXPORT_TYPES = {
+    {"attract", ExportType::ATTRACT},
+    {"emulationstation", ExportType::EMULATIONSTATION},
+    {"retroarch", ExportType::RETROARCH},
+    {"pegasus", ExportType::PEGASUS},
+    {"dat", ExportType::DAT},
+    {"table", ExportType::TABLE},
+    {"mame-ini", ExportType::MAME_INI},
+};
+
 bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     std::string header;
     InputOpening opened = OpenRecognisedInput(path, input, header);
@@ -90,16 +100,19 @@ int Report(const ListResult& result, const ListRequest& request, const std::stri
 } // namespace
 
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err) {
+    auto exportType = EXPORT_TYPES.find(options.type);
     auto type = OUTPUT_TYPES.find(options.type);
-    if (type == OUTPUT_TYPES.end()) {
+    if (exportType == EXPORT_TYPES.end() && type == OUTPUT_TYPES.end()) {
         err << "Unknown list type " << options.type << '\n';
         return USAGE_ERROR;
     }
-    if (type->second == OutputType::MALA && options.outputPath.empty()) {
+    bool exporting = exportType != EXPORT_TYPES.end();
+    OutputType outputType = exporting ? OutputType::NAMES : type->second;
+    if (outputType == OutputType::MALA && options.outputPath.empty()) {
         err << "The mala list is written to a file: give it with --output\n";
         return USAGE_ERROR;
     }
-    if (type->second == OutputType::CSV && !options.selection.wizard.empty()) {
+    if (outputType == OutputType::CSV && !options.selection.wizard.empty()) {
         err << "The csv list takes its columns, not a search: --wizard cannot be used with it\n";
         return USAGE_ERROR;
     }
@@ -108,16 +121,24 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
         return 1;
     }
     ListRequest request;
-    request.type = type->second;
-    request.fieldSeparator = type->second == OutputType::CSV ? options.delimiter : ",";
+    request.type = outputType;
+    request.fieldSeparator = outputType == OutputType::CSV ? options.delimiter : ",";
     request.batchTemplate = options.batchTemplate;
     request.mala.title = options.title;
     request.windowLineEnds = options.window;
+    if (exporting) {
+        request.exportType = exportType->second;
+        request.exports = options.exports;
+        request.exports.tableDelimiter = options.delimiter;
+        if (!options.title.empty()) {
+            request.exports.folderTitle = options.title;
+        }
+    }
     std::optional<ListRequest> selected = Selection(options.selection, input, request, err);
     if (!selected) {
         return USAGE_ERROR;
     }
-    if (type->second == OutputType::CSV) {
+    if (outputType == OutputType::CSV) {
         selected->command = options.columns;
     }
     if (options.selection.verbose) {
@@ -135,6 +156,12 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
         return status;
     }
     err << "Found:" << result.matchCount << " matches\n";
+    if (result.leftOut > 0) {
+        err << "Left out " << result.leftOut << " BIOS sets and devices no front-end starts\n";
+    }
+    if (result.replacedText) {
+        err << "Some text was not UTF-8: it was replaced by U+FFFD\n";
+    }
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/ExportOptions.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -28,10 +30,14 @@ struct ListOptions {
     std::string title;
     bool window = false;
     std::string outputPath; // empty: standard output
+    // The lists for front-ends and ROM managers; --title and --delimiter reach them too.
+    ExportOptions exports;
 };
 
 // The list types `list --type` takes, in the order the help names them.
-inline const std::vector<std::string> LIST_TYPES = {"xml", "csv", "batch", "descriptions", "names", "mala", "atomicfe"};
+inline const std::vector<std::string> LIST_TYPES = {"xml",     "csv",      "batch",   "descriptions",     "names",
+                                                    "mala",    "atomicfe", "attract", "emulationstation", "retroarch",
+                                                    "pegasus", "dat",      "table",   "mame-ini"};
 
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/ExportOptions.h"
 #include "output/MalaListSettings.h"
 #include "output/SetSteps.h"
 
@@ -10,6 +11,10 @@
 namespace pellaquin {
 
 enum class OutputType { XML, CSV, BATCH, DESCRIPTIONS, NAMES, MALA, ATOMIC_FE };
+
+// The lists for today's front-ends and ROM managers. A request for one of them writes it instead of
+// its OutputType.
+enum class ExportType { NONE, ATTRACT, EMULATIONSTATION, RETROARCH, PEGASUS, DAT, TABLE, MAME_INI };
 
 // What one list run is asked for: the same value from the window and from the command line.
 struct ListRequest {
@@ -29,6 +34,8 @@ struct ListRequest {
     // ".zip\r\n", so each line names the game's zip. The MaLa list has no lines.
     bool windowLineEnds = false;
     SetSteps steps;
+    ExportType exportType = ExportType::NONE;
+    ExportOptions exports;
 };
 
 enum class ListStatus {
@@ -38,12 +45,18 @@ enum class ListStatus {
     INPUT_READ_FAILED,   // the input failed to read part-way: the list would be cut short
     OUTPUT_NOT_WRITABLE, // the output file could not be opened
     WRITE_FAILED,        // a write to the output failed
+    INPUT_HOLDS_NO_ROMS, // a DAT was asked of controls.xml
 };
 
 struct ListResult {
     ListStatus status = ListStatus::DONE;
     // The games written.
     std::int32_t matchCount = 0;
+    // The games the search matched that a front-end list leaves out: BIOS sets, devices, and what
+    // MAME cannot run.
+    std::int32_t leftOut = 0;
+    // Some text of the input was not UTF-8 and was replaced by U+FFFD in the list.
+    bool replacedText = false;
 };
 
 // What the user is told for `status`; `subject` names what it is about: the output file, or the version

@@ -1,6 +1,7 @@
 #include "output/ListRun.h"
 
 #include "output/ByteSink.h"
+#include "output/ExportText.h"
 #include "output/GameScanner.h"
 #include "output/GameSelection.h"
 #include "records/ByteText.h"
@@ -51,6 +52,28 @@ ListResult RunWriter(GameScanner& scanner, const ListRequest& request, ByteSink&
     return {};
 }
 
+ListResult RunExport(GameScanner& scanner, const ListRequest& request, ByteSink& sink) {
+    switch (request.exportType) {
+    case ExportType::NONE:
+        break;
+    case ExportType::ATTRACT:
+        return scanner.WriteAttractList(request, sink);
+    case ExportType::EMULATIONSTATION:
+        return scanner.WriteGamelist(request, sink);
+    case ExportType::RETROARCH:
+        return scanner.WriteRetroArchPlaylist(request, sink);
+    case ExportType::PEGASUS:
+        return scanner.WritePegasusList(request, sink);
+    case ExportType::DAT:
+        return scanner.WriteDat(request, sink);
+    case ExportType::TABLE:
+        return scanner.WriteTable(request, sink);
+    case ExportType::MAME_INI:
+        return scanner.WriteMameIni(request, sink);
+    }
+    return {};
+}
+
 } // namespace
 
 std::string OutputNotWritableMessage(std::string_view outputPath) {
@@ -70,6 +93,8 @@ std::string ListStatusMessage(ListStatus status, std::string_view subject) {
     case ListStatus::OUTPUT_NOT_WRITABLE:
     case ListStatus::WRITE_FAILED:
         return OutputNotWritableMessage(subject);
+    case ListStatus::INPUT_HOLDS_NO_ROMS:
+        return "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file";
     }
     return {};
 }
@@ -117,7 +142,12 @@ ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink)
     }
     GameScanner scanner(input, selection ? &*selection : nullptr);
     ListResult result;
-    if (run.windowLineEnds && run.type != OutputType::MALA) {
+    if (run.exportType != ExportType::NONE) {
+        // The exports' line ends are their formats' own.
+        bool replacedOptions = CleanExportOptions(run.exports);
+        result = RunExport(scanner, run, sink);
+        result.replacedText = result.replacedText || replacedOptions;
+    } else if (run.windowLineEnds && run.type != OutputType::MALA) {
         LineEndSink converted(sink, run.type == OutputType::ATOMIC_FE ? ".zip\r\n" : "\r\n");
         result = RunWriter(scanner, run, converted);
     } else {

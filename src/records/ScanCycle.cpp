@@ -13,6 +13,9 @@ bool ScanCycle::Next(std::string& record) {
         return false;
     }
     m_reader.ReadGameRecord(m_input, record, m_input.GameStartTag());
+    if (m_starts != nullptr && !record.empty()) {
+        m_starts->push_back(m_reader.m_lastStartPosition);
+    }
     return !record.empty();
 }
 

@@ -3,7 +3,9 @@
 #include "records/InputFile.h"
 #include "records/RecordReader.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace pellaquin {
 
@@ -23,10 +25,15 @@ public:
 
     InputFormat Format() const { return m_input.Format(); }
 
+    // From now on, each record Next yields adds to `starts` where reading it again begins: the start
+    // of the piece that holds its (last) start tag. Null stops it.
+    void KeepRecordStarts(std::vector<std::int64_t>* starts) { m_starts = starts; }
+
 private:
     InputFile& m_input;
     RecordReader& m_reader;
     bool m_recognised = false;
+    std::vector<std::int64_t>* m_starts = nullptr;
 };
 
 } // namespace pellaquin

@@ -136,6 +136,38 @@ TEST(CliAppTest, StoredInput) {
     EXPECT_EQ(stored.err, "Input: " + LISTING + "\nFound:1 matches\n");
 }
 
+// The exports take their options; standard error says what front-end lists left out and when text was
+// replaced; a DAT of controls.xml fails with its message.
+TEST(CliAppTest, Exports) {
+    const std::string exports = test::DataPath("exports_small.xml");
+    CliRun ini = RunTool({"list", "--input", exports, "--type", "mame-ini", "--find", "isbios", "--title", "B"});
+    EXPECT_EQ(ini.status, 0);
+    EXPECT_TRUE(ini.out.ends_with("\r\n[B]\r\nneobios\r\n")) << ini.out;
+    EXPECT_EQ(ini.err, "Found:1 matches\n");
+
+    CliRun table = RunTool({"list", "--input", exports, "--type", "table", "--find", "sampleof", "--fields",
+                            "name,romof", "--delimiter", "\t"});
+    EXPECT_EQ(table.out, "name\tromof\r\nfighterj\tfighter\r\n");
+
+    CliRun pegasus = RunTool({"list", "--input", exports, "--type", "pegasus", "--find", "neogeo/", "--rom-folder",
+                              "C:\\roms", "--rom-extension", ".7z", "--launch", "-x {file.path}"});
+    EXPECT_EQ(pegasus.status, 0);
+    EXPECT_NE(pegasus.out.find("launch: -x {file.path}\n"), std::string::npos);
+    EXPECT_NE(pegasus.out.find("file: C:\\roms\\fighterj.7z\n"), std::string::npos);
+    EXPECT_EQ(pegasus.err, "Found:2 matches\nLeft out 1 BIOS sets and devices no front-end starts\n");
+
+    test::TemporaryFolder folder;
+    std::string latin1 = folder.Write("latin1.xml", "<mame>\n<machine name=\"caf\xe9\">\n</machine>\n</mame>\n");
+    CliRun replaced = RunTool({"list", "--input", latin1, "--type", "attract", "--find", "=", "--emulator", "m"});
+    EXPECT_EQ(replaced.out.substr(replaced.out.find('\n') + 1), "caf\uFFFD;;m;;;;;;;;;0;;;;;;;;;\n");
+    EXPECT_EQ(replaced.err, "Found:1 matches\nSome text was not UTF-8: it was replaced by U+FFFD\n");
+
+    CliRun controls =
+        RunTool({"list", "--input", test::DataPath("controls_small.xml"), "--type", "dat", "--find", "="});
+    EXPECT_EQ(controls.status, 1);
+    EXPECT_EQ(controls.err, "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file\n");
+}
+
 // merge writes the merged file silently; its failures print the message and exit 1.
 TEST(CliAppTest, Merge) {
     test::TemporaryFolder folder;
@@ -207,7 +239,8 @@ TEST(CliAppTest, UsageAndHelp) {
 
     CliRun help = RunTool({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* type : {"xml", "csv", "batch", "descriptions", "names", "mala", "atomicfe"}) {
+    for (const char* type : {"xml", "csv", "batch", "descriptions", "names", "mala", "atomicfe", "attract",
+                             "emulationstation", "retroarch", "pegasus", "dat", "table", "mame-ini"}) {
         EXPECT_NE(help.out.find(std::string("--type ") + type), std::string::npos) << type;
     }
 }

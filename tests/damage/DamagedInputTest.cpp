@@ -3,6 +3,7 @@
 #include "records/RecordReader.h"
 #include "records/ScanCycle.h"
 #include "records/TagVocabulary.h"
+#include "search/CleanText.h"
 #include "search/MatchGame.h"
 
 #include "damage/DamageSupport.h"
@@ -10,6 +11,8 @@
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <pugixml.hpp>
 
 #include <fstream>
 #include <random>
@@ -149,6 +152,40 @@ TEST_F(DamagedInputTest, RecordCutOffAtTheEndOfTheFile) {
     EXPECT_EQ(cutInName.out, "a\n\n");
 }
 
+const std::vector<std::string> EXPORT_TYPES = {"attract", "emulationstation", "retroarch", "pegasus", "dat",
+                                               "table",   "mame-ini"};
+
+// Every export of a listing with a set without a name, a ROM without size, bytes that are not UTF-8
+// and a last record cut inside an attribute writes clean text its format's reader takes, keeping
+// what the cut record holds; a set without a name is no game for a front-end or a ROM manager.
+TEST_F(DamagedInputTest, ExportsOfDamagedRecords) {
+    std::string path = m_folder.Write(
+        "damaged.xml", std::string(LISTING_HEAD) +
+                           Game("a", "\t\t<description>\xff</description>\n"
+                                     "\t\t<rom name=\"r\" crc=\"1\"/>\n") +
+                           "\t<game name=\"\">\n\t\t<year>1990</year>\n\t</game>\n" +
+                           "\t<game name=\"cut\">\n\t\t<year>1991</year>\n\t\t<rom name=\"x\" size=\"1\" crc=\"ab");
+    for (const std::string& type : EXPORT_TYPES) {
+        SCOPED_TRACE(type);
+        CliRun run = RunTool({"list", "--input", path, "--type", type, "--find", "="});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_TRUE(IsCleanText(run.out));
+        EXPECT_NE(run.out.find("cut"), std::string::npos);
+        bool everySet = type == "table" || type == "mame-ini";
+        EXPECT_TRUE(run.err.starts_with(everySet ? "Found:3 matches\n" : "Found:2 matches\n")) << run.err;
+    }
+    CliRun playlist = RunTool({"list", "--input", path, "--type", "retroarch", "--find", "="});
+    EXPECT_EQ(nlohmann::json::parse(playlist.out)["items"].size(), 2u);
+    for (const char* type : {"emulationstation", "dat"}) {
+        pugi::xml_document document;
+        EXPECT_TRUE(
+            document.load_string(RunTool({"list", "--input", path, "--type", type, "--find", "="}).out.c_str()));
+    }
+    CliRun dat = RunTool({"list", "--input", path, "--type", "dat", "--find", "="});
+    EXPECT_EQ(dat.out.find("<rom name=\"r\""), std::string::npos);
+    EXPECT_NE(dat.out.find("<rom name=\"x\" size=\"1\" crc=\"ab\"/>"), std::string::npos);
+}
+
 // A first game line of 10 KB is kept whole in the record, whether the tag opens it or ends it.
 TEST_F(DamagedInputTest, LongFirstGameLine) {
     std::string attributes(10 * 1024, 'x');
@@ -225,6 +262,19 @@ TEST_F(DamagedInputTest, FiftyMegabyteLine) {
     // The sanitizers hold freed memory back on purpose, so the bound holds for the plain build only.
     EXPECT_LT(listing.peakKilobytes, 32 * 1024);
 #endif
+
+    // The DAT indexes every set of such a file; the playlist reads each record's structure.
+    for (const char* type : {"dat", "retroarch"}) {
+        std::string output = (m_folder.Path() / type).string();
+        test::BinaryRun exported = test::RunBinary(
+            {"list", "--input", listingPath, "--type", type, "--find", "year>1980", "--output", output});
+        EXPECT_TRUE(exported.exited);
+        EXPECT_EQ(exported.status, 0) << exported.err;
+        EXPECT_GT(std::stoi(exported.err.substr(exported.err.find(':') + 1)), 100000) << exported.err;
+#if !defined(__SANITIZE_ADDRESS__)
+        EXPECT_LT(exported.peakKilobytes, 64 * 1024);
+#endif
+    }
 }
 
 // Positions past 4 GB: a game after a 4.5 GB gap is found, its start is remembered as it stands, and

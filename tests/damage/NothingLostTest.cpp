@@ -35,11 +35,13 @@ ino_t Inode(const std::string& path) {
     return ::stat(path.c_str(), &status) == 0 ? status.st_ino : 0;
 }
 
-// A listing of `count` games, large enough to need several reads.
+// A listing of `count` games, large enough to need several reads; every game but the first has it
+// for its romof.
 std::string Listing(int count) {
     std::string listing = "<?xml version=\"1.0\"?>\n<mame build=\"0.104\">\n";
     for (int i = 0; i < count; ++i) {
-        listing += "\t<game name=\"g" + std::to_string(i) + "\">\n\t\t<description>Game " + std::to_string(i) +
+        listing += "\t<game name=\"g" + std::to_string(i) + (i > 0 ? "\" romof=\"g0" : "") +
+                   "\">\n\t\t<description>Game " + std::to_string(i) +
                    "</description>\n\t\t<year>1980</year>\n\t</game>\n";
     }
     return listing + "</mame>\n";
@@ -240,9 +242,13 @@ TEST_F(NothingLostTest, UnwritablePlaces) {
 TEST_F(NothingLostTest, ReadErrorHalfway) {
     ASSERT_GT(fs::file_size(m_listing), 2u << 20);
     test::FailingReads failing(m_listing, 1 << 20);
-    for (const auto& args : {ListArgs("names", m_target), ListArgs("mala", m_target),
-                             std::vector<std::string>{"list", "--input", m_listing, "--type", "xml", "--find", "a"},
-                             std::vector<std::string>{"count", "--input", m_listing, "--find", "a"}}) {
+    // The DAT reads the first game, which the others need, again after its first pass.
+    std::vector<std::string> dat = {"list",   "--input", m_listing,  "--type", "dat",
+                                    "--find", "romof",   "--output", m_target};
+    for (const auto& args :
+         {ListArgs("names", m_target), ListArgs("mala", m_target), dat, ListArgs("retroarch", m_target),
+          std::vector<std::string>{"list", "--input", m_listing, "--type", "xml", "--find", "a"},
+          std::vector<std::string>{"count", "--input", m_listing, "--find", "a"}}) {
         SCOPED_TRACE(args[0] + " " + args[4]);
         CliRun run = RunTool(args);
         EXPECT_EQ(run.status, 1);

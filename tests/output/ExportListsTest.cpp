@@ -1,0 +1,227 @@
+#include "output/ExportText.h"
+#include "output/WriterFixture.h"
+#include "search/CleanText.h"
+
+#include <nlohmann/json.hpp>
+#include <pugixml.hpp>
+
+namespace pellaquin {
+namespace {
+
+struct GoldenCase {
+    ExportType type;
+    const char* find;
+    void (*adjust)(ExportOptions&);
+    const char* expected; // a file in tests/data/exports
+    std::int32_t found;
+    std::int32_t leftOut;
+};
+
+class ExportGoldenTest : public test::WriterFixture, public ::testing::WithParamInterface<GoldenCase> {};
+
+// Each export of the hand-made listing (a title with ";" and '"', entities, a clone, a BIOS parent, a
+// device with ROMs and one without, a nodump ROM, a CHD, a year "198?", two players with different
+// controls), byte for byte, whatever the window's line ends; front-end lists count what they leave out.
+TEST_P(ExportGoldenTest, WritesTheFormatExactly) {
+    const GoldenCase& golden = GetParam();
+    OpenData("exports_small.xml");
+    m_request.exportType = golden.type;
+    m_request.windowLineEnds = true;
+    golden.adjust(m_request.exports);
+    EXPECT_EQ(List(OutputType::NAMES, golden.find), test::ReadWholeFile(test::DataPath("exports/") + golden.expected));
+    EXPECT_EQ(m_result.status, ListStatus::DONE);
+    EXPECT_EQ(m_result.matchCount, golden.found);
+    EXPECT_EQ(m_result.leftOut, golden.leftOut);
+    EXPECT_FALSE(m_result.replacedText);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, ExportGoldenTest,
+    ::testing::Values(GoldenCase{ExportType::ATTRACT, "=", [](ExportOptions&) {}, "small.attract.txt", 3, 3},
+                      GoldenCase{ExportType::EMULATIONSTATION, "=", [](ExportOptions&) {}, "small.gamelist.xml", 3, 3},
+                      GoldenCase{ExportType::RETROARCH, "=",
+                                 [](ExportOptions& o) {
+                                     o.romFolder = "/roms";
+                                     o.corePath = "/cores/mame_libretro.so";
+                                     o.coreName = "MAME";
+                                 },
+                                 "small.lpl", 3, 3},
+                      GoldenCase{ExportType::PEGASUS, "=", [](ExportOptions& o) { o.collection = "Arcade"; },
+                                 "small.pegasus.txt", 3, 3},
+                      // The clone brings its parent and the parent's BIOS; the other game its device with ROMs.
+                      GoldenCase{ExportType::DAT, "name=fighterj | name=quoted",
+                                 [](ExportOptions& o) { o.datName = "Two & more"; }, "small.dat", 5, 0},
+                      GoldenCase{ExportType::TABLE, "=", [](ExportOptions& o) { o.tableDelimiter = ";"; },
+                                 "small.table.csv", 6, 0},
+                      GoldenCase{ExportType::MAME_INI, "!isdevice",
+                                 [](ExportOptions& o) { o.folderTitle = "Mine [1]"; }, "small.mame.ini", 4, 0}));
+
+// Attract-Mode's reading of a romlist line: fields end at ";", one that begins with a quote runs to
+// the next quote not after a backslash, "\"" is a quote, blanks around a field are dropped.
+std::vector<std::string> SplitRomlistLine(std::string_view line) {
+    std::vector<std::string> fields;
+    for (std::size_t at = 0;;) {
+        at = std::min(line.find_first_not_of(" \t\r", at), line.size());
+        std::string field;
+        std::size_t end = line.find(';', at);
+        if (at < line.size() && line[at] == '"') {
+            std::size_t close = at + 1;
+            while (close < line.size() && (line[close] != '"' || line[close - 1] == '\\')) {
+                ++close;
+            }
+            field = line.substr(at + 1, close - at - 1);
+            for (std::size_t quote = field.find("\\\""); quote != std::string::npos;
+                 quote = field.find("\\\"", quote)) {
+                field.erase(quote, 1);
+                ++quote;
+            }
+            end = line.find(';', close);
+        } else {
+            field = line.substr(at, end - at);
+        }
+        field.erase(std::min(field.find_last_not_of(" \t\r") + 1, field.size()));
+        fields.push_back(field);
+        if (end == std::string_view::npos) {
+            return fields;
+        }
+        at = end + 1;
+    }
+}
+
+// RFC 4180: fields in quotes may hold the delimiter, quotes (doubled) and line ends; rows end in CR LF.
+std::vector<std::vector<std::string>> ReadCsv(std::string_view text, char delimiter) {
+    std::vector<std::vector<std::string>> rows(1);
+    std::string field;
+    bool quoted = false;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        char c = text[at];
+        if (quoted) {
+            if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') {
+                field.push_back(c);
+                ++at;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field.push_back(c);
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == delimiter || c == '\r') {
+            rows.back().push_back(std::move(field));
+            field.clear();
+            if (c == '\r') {
+                ++at; // its LF
+                rows.emplace_back();
+            }
+        } else {
+            field.push_back(c);
+        }
+    }
+    rows.pop_back();
+    return rows;
+}
+
+using ExportReadBackTest = test::WriterFixture;
+
+const std::string QUOTED_TITLE = "\"Hi; there\" Quiz & Go";
+
+// A list without its first line.
+std::string AfterHeader(const std::string& list) {
+    return list.substr(list.find('\n') + 1);
+}
+
+// Each list reads back with a reader of its format, giving the listing's text decoded.
+TEST_F(ExportReadBackTest, RealReadersReadTheLists) {
+    OpenData("exports_small.xml");
+    m_request.exportType = ExportType::RETROARCH;
+    nlohmann::ordered_json playlist = nlohmann::ordered_json::parse(List(OutputType::NAMES, "="));
+    EXPECT_EQ(playlist["version"], "1.5");
+    ASSERT_EQ(playlist["items"].size(), 3u);
+    EXPECT_EQ(playlist["items"][0]["label"], QUOTED_TITLE);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : playlist["items"][1].items()) {
+        keys.push_back(key);
+    }
+    EXPECT_EQ(keys, (std::vector<std::string>{"path", "label", "core_path", "core_name", "crc32", "db_name"}));
+    EXPECT_EQ(nlohmann::json::parse(List(OutputType::NAMES, "no such game"))["items"].size(), 0u);
+
+    m_request.exportType = ExportType::EMULATIONSTATION;
+    std::string gamelist = List(OutputType::NAMES, "=");
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string(gamelist.c_str()));
+    EXPECT_EQ(std::string(document.child("gameList").child("game").child_value("name")), QUOTED_TITLE);
+    EXPECT_EQ(std::string(document.child("gameList").child("game").child_value("developer")), "Ace & <Co>");
+
+    m_request.exportType = ExportType::ATTRACT;
+    std::string romlist = List(OutputType::NAMES, "=");
+    std::string line = AfterHeader(romlist);
+    std::vector<std::string> fields = SplitRomlistLine(line.substr(0, line.find('\n')));
+    ASSERT_EQ(fields.size(), 21u);
+    EXPECT_EQ(fields[1], QUOTED_TITLE);
+    EXPECT_EQ(fields[9], "joystick (8-way),trackball");
+
+    m_request.exportType = ExportType::TABLE;
+    m_request.exports.fields = "description,manufacturer,controls";
+    std::vector<std::vector<std::string>> rows = ReadCsv(List(OutputType::NAMES, "name=quoted"), ',');
+    EXPECT_EQ(rows,
+              (std::vector<std::vector<std::string>>{{"description", "manufacturer", "controls"},
+                                                     {QUOTED_TITLE, "Ace & <Co>", "joystick (8-way),trackball"}}));
+}
+
+// Fields that would break a line or a quote come back whole.
+TEST(ExportFieldTextTest, RomlistFieldsRoundTrip) {
+    for (std::string_view text : {"a;b", "\"starts", "ends\\", "x;\\\"y\\", " padded ", "two\nlines"}) {
+        std::string line = "n;";
+        AppendAttractField(line, text);
+        line.append(";z");
+        std::vector<std::string> fields = SplitRomlistLine(line);
+        ASSERT_EQ(fields.size(), 3u) << line;
+        std::string expected(text == "two\nlines" ? "two lines" : text == " padded " ? "padded" : text);
+        EXPECT_EQ(fields[1], expected) << line;
+        EXPECT_EQ(fields[2], "z") << line;
+    }
+}
+
+// A merged file gives the nplayers value, the category (an "&" left raw by the merge) and its
+// elements as table columns; controls.xml gives what it holds and no DAT.
+TEST_F(ExportReadBackTest, MergedFilesAndControls) {
+    OpenData("exports_merged.xml");
+    m_request.exportType = ExportType::ATTRACT;
+    EXPECT_EQ(AfterHeader(List(OutputType::NAMES, "name=astrob")),
+              "astrob;Astro Blaster (version 3);mame;;1981;Sega;Ball & Paddle / Breakout;2P sim;270;"
+              "joystick (vertical2-way);good;1;raster;;;;3;;;;\n");
+    m_request.exportType = ExportType::TABLE;
+    m_request.exports.fields = "name, players ,ways,nplayers,veradded,bestgames,display,unknown";
+    EXPECT_EQ(List(OutputType::NAMES, "="), "name,players,ways,nplayers,veradded,bestgames,display,unknown\r\n"
+                                            "astrob,2,2,2P sim,0.30,70 to 80 (Good),raster,\r\n"
+                                            "spacefev,,2,,,,raster,\r\n");
+
+    OpenData("controls_small.xml");
+    m_request.exportType = ExportType::DAT;
+    EXPECT_EQ(List(OutputType::NAMES, "="), "");
+    EXPECT_EQ(m_result.status, ListStatus::INPUT_HOLDS_NO_ROMS);
+    m_request.exportType = ExportType::ATTRACT;
+    EXPECT_EQ(AfterHeader(List(OutputType::NAMES, "romname=sf2")),
+              "sf2;Street Fighter II: The World Warrior;mame;;;;;2;;joystick (8-way);;;;;;;6;;;;\n");
+}
+
+// Bytes that are not UTF-8 never make a list a reader refuses; the result says they were replaced.
+TEST_F(ExportReadBackTest, TextThatIsNotUtf8IsReplaced) {
+    OpenBytes("<mame build=\"\xff\">\n<machine name=\"caf\xe9\">\n<description>Caf\xe9 \x01</description>\n"
+              "<rom name=\"\xfe\" size=\"1\"/>\n</machine>\n</mame>\n");
+    m_request.exportType = ExportType::RETROARCH;
+    EXPECT_EQ(nlohmann::json::parse(List(OutputType::NAMES, "="))["items"][0]["label"], "Caf\uFFFD \uFFFD");
+    EXPECT_TRUE(m_result.replacedText);
+    for (ExportType type : {ExportType::EMULATIONSTATION, ExportType::DAT}) {
+        m_request.exportType = type;
+        std::string list = List(OutputType::NAMES, "=");
+        pugi::xml_document document;
+        EXPECT_TRUE(document.load_string(list.c_str()));
+        EXPECT_TRUE(IsCleanText(list));
+        EXPECT_NE(list.find("caf\uFFFD"), std::string::npos);
+        EXPECT_TRUE(m_result.replacedText);
+    }
+}
+
+} // namespace
+} // namespace pellaquin
