@@ -10,7 +10,8 @@ set(allowed_records records platform)
 set(allowed_search search records platform)
 set(allowed_output output search records platform)
 set(allowed_data data output search records platform)
-set(allowed_store app records platform)
+# The store keeps values of the core, such as the export options.
+set(allowed_store app output search records platform)
 
 function(check_source source layer)
     file(STRINGS "${source}" includes REGEX "^#include [<\"]")

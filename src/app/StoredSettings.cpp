@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace pellaquin {
 
@@ -21,6 +22,16 @@ constexpr std::string_view INI_FILE_VALUES = "iniFile";
 constexpr std::string_view AVAILABLE_FOLDER_VALUES = "availableFolder";
 // The number of a list's entries is stored too, so a shorter list leaves no entries behind.
 constexpr std::string_view COUNT_SUFFIX = "Count";
+
+// Each export option by the name of its value.
+constexpr std::pair<std::string_view, std::string ExportOptions::*> EXPORT_VALUES[] = {
+    {"romFolder", &ExportOptions::romFolder},     {"romExtension", &ExportOptions::romExtension},
+    {"emulator", &ExportOptions::emulator},       {"corePath", &ExportOptions::corePath},
+    {"coreName", &ExportOptions::coreName},       {"collection", &ExportOptions::collection},
+    {"launch", &ExportOptions::launch},           {"datName", &ExportOptions::datName},
+    {"tableFields", &ExportOptions::fields},      {"tableDelimiter", &ExportOptions::tableDelimiter},
+    {"folderTitle", &ExportOptions::folderTitle},
+};
 
 // The list's entries up to its count, or up to the first entry that is missing.
 std::vector<std::string> LoadList(CRegistryKey& key, std::string_view name) {
@@ -61,6 +72,12 @@ std::optional<StoredSettings> LoadStoredSettings() {
     settings.iniFiles = LoadList(reader, INI_FILE_VALUES);
     settings.availableFolders = LoadList(reader, AVAILABLE_FOLDER_VALUES);
     settings.windowGeometry = reader.Value(GEOMETRY_VALUE).Text();
+    // An option never stored keeps its default: an empty emulator or extension would make useless lists.
+    for (const auto& [name, option] : EXPORT_VALUES) {
+        if (CRegistryValue& value = reader.Value(name); value.Type() != 0) {
+            settings.exportOptions.*option = value.Text();
+        }
+    }
     reader.Close();
     return settings;
 }
@@ -78,6 +95,9 @@ bool SaveStoredSettings(const StoredSettings& settings) {
     SaveList(writer, INI_FILE_VALUES, settings.iniFiles);
     SaveList(writer, AVAILABLE_FOLDER_VALUES, settings.availableFolders);
     writer.Value(GEOMETRY_VALUE).SetText(settings.windowGeometry);
+    for (const auto& [name, option] : EXPORT_VALUES) {
+        writer.Value(name).SetText(settings.exportOptions.*option);
+    }
     bool written = !writer.HadWriteError();
     writer.Close();
     return written;

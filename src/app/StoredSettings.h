@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/ExportOptions.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,7 @@ struct StoredSettings {
     std::vector<std::string> iniFiles{};         // folder ini files merged, in order
     std::vector<std::string> availableFolders{}; // where the sets the user has are
     std::string windowGeometry{};                // the main window's size and place, as the window gives it
+    ExportOptions exportOptions{};               // the options of the lists for front-ends and ROM managers
 };
 
 // The stored settings, absent values read as empty; nothing when no settings key is stored yet, which

@@ -30,4 +30,9 @@ bool AppendToFile(const std::string& path, std::string_view bytes) {
     return file.Open() && file.Write(bytes) && file.Commit();
 }
 
+bool ReplaceFileWith(const std::string& path, std::string_view bytes) {
+    ReplacingFileSink file(path);
+    return file.Open() && file.Write(bytes) && file.Commit();
+}
+
 } // namespace pellaquin

@@ -76,4 +76,8 @@ private:
 // file then stays as it was.
 bool AppendToFile(const std::string& path, std::string_view bytes);
 
+// Replaces the file at `path` by `bytes`, creating it if needed. False when it cannot be written; the
+// file then stays as it was.
+bool ReplaceFileWith(const std::string& path, std::string_view bytes);
+
 } // namespace pellaquin

@@ -57,7 +57,7 @@ QAbstractButton* CPellaquinDlg::Button(int id) const {
 }
 
 bool CPellaquinDlg::OnInitDialog() {
-    LoadAvailableFolders();
+    LoadStoredChoices();
     RestoreGeometry();
     if (m_firstRun) {
         OpenSettingsAndTools();
@@ -112,9 +112,10 @@ void CPellaquinDlg::OpenInputFile() {
     EnableTodaysData(m_wizardEnabled);
 }
 
-void CPellaquinDlg::LoadAvailableFolders() {
+void CPellaquinDlg::LoadStoredChoices() {
     std::optional<StoredSettings> stored = LoadStoredSettings();
     m_availableFolders = stored ? stored->availableFolders : std::vector<std::string>{};
+    m_exportOptions = stored ? stored->exportOptions : ExportOptions{};
 }
 
 void CPellaquinDlg::OpenSettingsAndTools() {
@@ -127,7 +128,7 @@ void CPellaquinDlg::OpenSettingsAndTools() {
     }
     RunModal(settings);
     m_inputPath = settings.InputPath();
-    LoadAvailableFolders();
+    LoadStoredChoices();
     m_inputFile.Close();
     m_inputOpen = false;
     OpenInputFile();

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include <QDialog>
 
@@ -71,6 +72,14 @@ public:
         ID_MALA = 1404,
         ID_DESCRIPTIONS = 1405,
         ID_ATOMIC_FE = 1406,
+        // The lists for today's front-ends and ROM managers.
+        ID_ATTRACT = 1410,
+        ID_EMULATIONSTATION = 1411,
+        ID_RETROARCH = 1412,
+        ID_PEGASUS = 1413,
+        ID_DAT = 1414,
+        ID_TABLE = 1415,
+        ID_MAME_INI = 1416,
         ID_COMMAND_LINE = 1800,
         // Today's data, for listings of machines and merged files.
         ID_WORKING = 1101,
@@ -105,9 +114,10 @@ public:
 
     // "Go!": runs the list of the chosen output type and shows, saves or writes it.
     void RunSearch();
-    // The handler of the output-type buttons 1400 to 1405.
+    // The handler of the output-type buttons 1400 to 1405 and 1410 to 1416.
     void SelectOutputType(int id);
-    // Asks for a file and appends `text` to it; says so, naming the file, when that fails.
+    // Asks for a file and appends `text` to it, or for a front-end's list replaces the file once the user agrees;
+    // says so, naming the file, when that fails.
     void SaveResultText(const std::string& text);
     // Shows the result text of the last run, with its match count.
     void ShowSearchResults();
@@ -138,8 +148,20 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The output-type buttons of the lists for today's front-ends and ROM managers, in the order shown.
+    static constexpr std::pair<int, ExportType> EXPORT_BUTTONS[] = {
+        {ID_ATTRACT, ExportType::ATTRACT},
+        {ID_EMULATIONSTATION, ExportType::EMULATIONSTATION},
+        {ID_RETROARCH, ExportType::RETROARCH},
+        {ID_PEGASUS, ExportType::PEGASUS},
+        {ID_DAT, ExportType::DAT},
+        {ID_TABLE, ExportType::TABLE},
+        {ID_MAME_INI, ExportType::MAME_INI},
+    };
+
     // The view's caption while no list has been made from the open file.
-    static constexpr const char* OPENING_VIEW_LABEL = "Example ROM description:  You can search on anything shown in here.";
+    static constexpr const char* OPENING_VIEW_LABEL =
+        "Example ROM description:  You can search on anything shown in here.";
 
     void BuildControls();
     QWidget* BuildWizard();
@@ -150,13 +172,16 @@ private:
     void EnableTodaysData(bool enable);
     // "Leave out...": chooses the categories to leave out among those of the open file.
     void ChooseLeftOutCategories();
-    // The folders "Only sets I have" looks in, as the settings store holds them.
-    void LoadAvailableFolders();
+    // The folders "Only sets I have" looks in and the export options, as the settings store holds them.
+    void LoadStoredChoices();
     // The size and place the window had when it was last closed, or a size that fits the screen.
     void RestoreGeometry();
     void SaveGeometry();
     WizardState ReadWizardState() const;
     OutputType SelectedOutputType() const;
+    ExportType SelectedExportType() const;
+    // The export type's options dialog; OK keeps its options for this run and in the settings store.
+    void ChooseExportOptions(ExportType type);
     // The list the window's controls ask for, with the command last read from the command line.
     ListRequest CurrentRequest() const;
     void SetCommandLabel(const char* text);
@@ -166,6 +191,8 @@ private:
     int SelectedIndex(const QComboBox& box) const;
     QAbstractButton* Button(int id) const;
     void RunMalaList(const ListRequest& request);
+    // Writes the list for a front-end or ROM manager to a chosen file, which it replaces whole.
+    void RunExportToFile(const ListRequest& request);
 
     // Owned state of the window.
     InputFile m_inputFile;
@@ -184,8 +211,11 @@ private:
     std::vector<std::string> m_leftOutCategories;
     std::vector<std::string> m_availableFolders;
     MalaListSettings m_malaSettings;
+    ExportOptions m_exportOptions;
     std::vector<FileFilter> m_saveFilters;
     std::string m_saveExtension;
+    std::string m_saveFileName;
+    bool m_saveWhole = false;
 
     // Controls.
     QPushButton* m_go = nullptr;

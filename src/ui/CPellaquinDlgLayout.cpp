@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "ui/ApplicationIcon.h"
+#include "ui/CExportOptionsDlg.h"
 #include "ui/DialogParts.h"
 #include "ui/QtText.h"
 #include "ui/ResultView.h"
@@ -240,7 +241,8 @@ QWidget* CPellaquinDlg::BuildOutputChoices() {
     auto* column = new QVBoxLayout;
     column->addWidget(MakeButton(this, ID_SETTINGS, "Settings and Tools"));
 
-    auto* types = new QVBoxLayout;
+    // Two columns: the classic lists, and beside them those for today's front-ends and ROM managers.
+    auto* types = new QGridLayout;
     m_outputTypes = new QButtonGroup(this);
     const std::pair<int, const char*> outputTypes[] = {
         {ID_XML, "XML"},
@@ -251,10 +253,17 @@ QWidget* CPellaquinDlg::BuildOutputChoices() {
         {ID_MALA, "MaLa Game List"},
         {ID_ATOMIC_FE, "AtomicFE List"},
     };
+    int row = 0;
     for (const auto& [id, caption] : outputTypes) {
         QRadioButton* button = MakeRadioButton(this, id, caption);
         m_outputTypes->addButton(button, id);
-        types->addWidget(button);
+        types->addWidget(button, row++, 0);
+    }
+    row = 0;
+    for (const auto& [id, type] : EXPORT_BUTTONS) {
+        QRadioButton* button = MakeRadioButton(this, id, ExportTypeCaption(type));
+        m_outputTypes->addButton(button, id);
+        types->addWidget(button, row++, 1);
     }
     column->addWidget(MakeGroup(this, "Output Type", types));
 

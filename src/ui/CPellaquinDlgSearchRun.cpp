@@ -5,16 +5,19 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/StoredSettings.h"
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
 #include "records/RecordReader.h"
 #include "ui/CCSVDialog.h"
+#include "ui/CExportOptionsDlg.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CbatchFileDlg.h"
@@ -38,6 +41,8 @@ std::string GamesText(std::int32_t count) {
 struct SaveChoice {
     std::vector<FileFilter> filters;
     const char* extension;
+    // The name the dialog offers; none for lists whose files have no usual name.
+    const char* fileName = "";
 };
 
 // The save dialog's file types for the list of each output type.
@@ -60,7 +65,39 @@ SaveChoice SaveChoiceFor(OutputType type) {
     return {{{"text files (*.txt)", "*.txt"}}, "txt"};
 }
 
+// The save dialog's file types and the file name it offers, for the list of each export type.
+SaveChoice SaveChoiceFor(ExportType type) {
+    switch (type) {
+    case ExportType::ATTRACT:
+        return {{{"Attract-Mode romlists (*.txt)", "*.txt"}}, "txt", "mame.txt"};
+    case ExportType::EMULATIONSTATION:
+        return {{{"EmulationStation gamelists (*.xml)", "*.xml"}}, "xml", "gamelist.xml"};
+    case ExportType::RETROARCH:
+        return {{{"RetroArch playlists (*.lpl)", "*.lpl"}}, "lpl", "MAME.lpl"};
+    case ExportType::PEGASUS:
+        return {{{"Pegasus metadata (*.txt)", "*.txt"}}, "txt", "metadata.pegasus.txt"};
+    case ExportType::DAT:
+        return {{{"DAT files (*.dat)", "*.dat"}, {"xml files (*.xml)", "*.xml"}}, "dat", "selection.dat"};
+    case ExportType::TABLE:
+        return {{{"csv files (*.csv)", "*.csv"}}, "csv", "games.csv"};
+    case ExportType::MAME_INI:
+        return {{{"ini files (*.ini)", "*.ini"}}, "ini", "selection.ini"};
+    case ExportType::NONE:
+        break;
+    }
+    return {};
+}
+
 } // namespace
+
+ExportType CPellaquinDlg::SelectedExportType() const {
+    for (const auto& [id, type] : EXPORT_BUTTONS) {
+        if (m_outputTypes->checkedId() == id) {
+            return type;
+        }
+    }
+    return ExportType::NONE;
+}
 
 OutputType CPellaquinDlg::SelectedOutputType() const {
     switch (m_outputTypes->checkedId()) {
@@ -89,6 +126,8 @@ ListRequest CPellaquinDlg::CurrentRequest() const {
     request.batchTemplate = m_batchTemplate;
     request.mala = m_malaSettings;
     request.windowLineEnds = m_window->isChecked();
+    request.exportType = SelectedExportType();
+    request.exports = m_exportOptions;
     SetSteps& steps = request.steps;
     if (Button(ID_AVAILABLE)->isEnabled() && Button(ID_AVAILABLE)->isChecked()) {
         steps.availableFolders = m_availableFolders;
@@ -112,9 +151,13 @@ void CPellaquinDlg::RunSearch() {
         ShowMessage(this, ListRunMessage(refused, request, m_inputPath));
         return;
     }
-    SaveChoice save = SaveChoiceFor(request.type);
+    SaveChoice save =
+        request.exportType == ExportType::NONE ? SaveChoiceFor(request.type) : SaveChoiceFor(request.exportType);
     m_saveFilters = save.filters;
     m_saveExtension = save.extension;
+    m_saveFileName = save.fileName;
+    // A front-end's file is one document: it is replaced, never added to.
+    m_saveWhole = request.exportType != ExportType::NONE;
     if (request.type == OutputType::MALA) {
         RunMalaList(request);
         return;
@@ -187,16 +230,21 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
 
 void CPellaquinDlg::SaveResultText(const std::string& text) {
     std::string path;
+    if (!m_saveFileName.empty()) {
+        path = (QDir::homePath() + QLatin1Char('/')).toStdString() + m_saveFileName;
+    }
     RecordReader dialogReader;
     dialogReader.m_dialogTitle = SAVE_TITLE;
-    dialogReader.ChooseSaveFile(path, m_saveFilters, m_saveExtension);
-    if (path.empty()) {
+    if (!dialogReader.ChooseSaveFile(path, m_saveFilters, m_saveExtension) || path.empty()) {
+        return;
+    }
+    if (m_saveWhole && !MayReplace(this, path)) {
         return;
     }
     std::error_code error;
-    bool appending = std::filesystem::exists(path, error);
+    bool appending = !m_saveWhole && std::filesystem::exists(path, error);
     // The bytes go as they are: the "Window" line ends, when ticked, are already in them.
-    if (!AppendToFile(path, text)) {
+    if (!(m_saveWhole ? ReplaceFileWith(path, text) : AppendToFile(path, text))) {
         ShowMessage(this, OutputNotWritableMessage(path), MessageIcon::EXCLAMATION);
         return;
     }
@@ -217,7 +265,29 @@ void CPellaquinDlg::ShowSearchResults() {
     m_searchResultsView->setChecked(true);
 }
 
+void CPellaquinDlg::ChooseExportOptions(ExportType type) {
+    CExportOptionsDlg options(type, this);
+    options.SetOptions(m_exportOptions);
+    if (RunModal(options) != QDialog::Accepted) {
+        return;
+    }
+    m_exportOptions = options.Options();
+    // Only a stored settings key keeps them: before the first "Set" nothing is stored.
+    std::optional<StoredSettings> stored = LoadStoredSettings();
+    if (stored) {
+        stored->exportOptions = m_exportOptions;
+        if (!SaveStoredSettings(*stored)) {
+            ShowMessage(this, SETTINGS_NOT_SAVED, MessageIcon::EXCLAMATION);
+        }
+    }
+}
+
 void CPellaquinDlg::SelectOutputType(int id) {
+    for (const auto& [buttonId, type] : EXPORT_BUTTONS) {
+        if (id == buttonId) {
+            ChooseExportOptions(type);
+        }
+    }
     switch (id) {
     case ID_CSV: {
         EnableWizardControls(false);

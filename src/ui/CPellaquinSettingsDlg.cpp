@@ -197,8 +197,7 @@ void CPellaquinSettingsDlg::accept() {
     // The only field read back: a path typed here by hand counts once "Set" is pressed.
     m_settings.inputXmlFile = ToBytes(m_inputField->text());
     if (!SaveStoredSettings(m_settings)) {
-        ShowMessage(this, "Your settings could not be saved!?\r\nThey hold for this run only.",
-                    MessageIcon::EXCLAMATION);
+        ShowMessage(this, SETTINGS_NOT_SAVED, MessageIcon::EXCLAMATION);
     }
     QDialog::accept();
 }
@@ -240,9 +239,10 @@ void CPellaquinSettingsDlg::OfferFirstInput(const std::optional<std::string>& ma
     // Asked over the window, which fills in as the answer lands; a first run is for landing on games, so
     // Enter reads MAME's list.
     show();
-    if (mame && AskYesNo(this,
-                         "Pellaquin found MAME at " + *mame + ". Read its list of machines now? It takes about 20 seconds.",
-                         DefaultAnswer::YES)) {
+    if (mame &&
+        AskYesNo(this,
+                 "Pellaquin found MAME at " + *mame + ". Read its list of machines now? It takes about 20 seconds.",
+                 DefaultAnswer::YES)) {
         CaptureOutcome outcome = CaptureListingWithProgress(*mame);
         ShowMessage(this, CaptureMessage(outcome), MessageIcon::EXCLAMATION);
         if (outcome.listingPath) {

@@ -15,6 +15,9 @@ enum class MessageIcon { NONE, ERROR, EXCLAMATION };
 // one OK button (object name "1"), through RunModal; returns when the user has closed it.
 void ShowMessage(QWidget* parent, const std::string& text, MessageIcon icon = MessageIcon::NONE);
 
+// What the user is told when the settings store cannot be written.
+inline constexpr const char* SETTINGS_NOT_SAVED = "Your settings could not be saved!?\r\nThey hold for this run only.";
+
 // The ids of a question's buttons.
 inline constexpr int ID_YES = 6;
 inline constexpr int ID_NO = 7;

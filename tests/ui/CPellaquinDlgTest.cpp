@@ -27,8 +27,10 @@
 #include "support/TestFiles.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CCategoriesDlg.h"
+#include "ui/CExportOptionsDlg.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CPellaquinDlg.h"
+#include "ui/MessageBoxes.h"
 #include "ui/CSearchDlg.h"
 #include "ui/QtText.h"
 #include "ui/ResultView.h"
@@ -311,6 +313,44 @@ private slots:
         QCOMPARE(CommandLine(*window)->text(), QString("<game name=,<nplayers>"));
         Go(*window, CommandLine(*window)->text(), true, false);
         QVERIFY2(View(*window).startsWith("astrobl,2P sim\n"), qPrintable(View(*window).left(80)));
+    }
+
+    // A front-end's list takes the options its dialog was given, kept in the settings store; saved, it is offered
+    // under its usual name and replaces an existing file only once the user agrees.
+    void frontEndList() {
+        QVERIFY(SaveStoredSettings({}));
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        {
+            test::ScriptedModals prompts([](QDialog& prompt) {
+                test::TypeOver(*test::Control<QLineEdit>(prompt, CExportOptionsDlg::ID_ROM_FOLDER), "/roms");
+                test::Click(prompt, 1);
+            });
+            test::Click(*window, Dlg::ID_EMULATIONSTATION);
+        }
+        QCOMPARE(LoadStoredSettings()->exportOptions.romFolder, std::string("/roms"));
+        std::string target = m_folder->filePath("gamelist.xml").toStdString();
+        WriteFile(target, "old");
+        for (bool replace : {false, true}) {
+            ScriptedFileDialogs dialogs({target});
+            MessageLog said;
+            test::ScriptedModals prompts([&](QDialog& prompt) {
+                said.texts.push_back(static_cast<QMessageBox&>(prompt).text());
+                if (said.texts.size() == 1 && !replace) {
+                    test::Click(prompt, ID_NO);
+                } else {
+                    test::Confirm(prompt);
+                }
+            });
+            test::TypeOver(*CommandLine(*window), "name=sf2");
+            test::Control<QCheckBox>(*window, Dlg::ID_FILE)->setChecked(true);
+            test::Click(*window, Dlg::ID_GO);
+            QVERIFY(dialogs.Requests().at(0).initialPath.ends_with("/gamelist.xml"));
+            QCOMPARE(dialogs.Requests().at(0).filters.at(0).pattern, std::string("*.xml"));
+            QCOMPARE(said.texts.at(0), QString::fromStdString(target + " already exists.\nDo you want to replace it?"));
+            QCOMPARE(ReadWholeFile(target) == "old", !replace);
+        }
+        QVERIFY(View(*window).contains("<path>/roms/sf2.zip</path>"));
+        QCOMPARE(QString::fromStdString(ReadWholeFile(target)), View(*window));
     }
 
     // A controls.xml file keeps "Playable" and the game-data boxes off after every output-type click.

@@ -324,6 +324,21 @@ private slots:
                                              text("availableFolder1", "/roms"),
                                              text("availableFolderCount", "1"),
                                              text("windowGeometry", "")};
+        // The export options, at their defaults.
+        for (const auto& [name, value] :
+             std::vector<std::pair<std::string_view, std::string>>{{"romFolder", ""},
+                                                                   {"romExtension", ".zip"},
+                                                                   {"emulator", "mame"},
+                                                                   {"corePath", "DETECT"},
+                                                                   {"coreName", "DETECT"},
+                                                                   {"collection", "MAME"},
+                                                                   {"launch", "mame {file.basename}"},
+                                                                   {"datName", "Pellaquin selection"},
+                                                                   {"tableFields", ExportOptions{}.fields},
+                                                                   {"tableDelimiter", ","},
+                                                                   {"folderTitle", "Pellaquin selection"}}) {
+            expected.push_back(text(name, value));
+        }
         QVERIFY(*stored == expected);
     }
 

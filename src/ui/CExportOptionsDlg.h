@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <QDialog>
+
+#include "output/ExportOptions.h"
+#include "output/ListRequest.h"
+
+class QLineEdit;
+
+namespace pellaquin {
+
+// The options of one list for today's front-ends and ROM managers: a row for each option that list uses,
+// filled from the options given. OK takes the rows' texts; Cancel keeps the options given.
+class CExportOptionsDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int ID_ROM_FOLDER = 1420;
+    static constexpr int ID_ROM_EXTENSION = 1421;
+    static constexpr int ID_EMULATOR = 1422;
+    static constexpr int ID_CORE_PATH = 1423;
+    static constexpr int ID_CORE_NAME = 1424;
+    static constexpr int ID_COLLECTION = 1425;
+    static constexpr int ID_LAUNCH = 1426;
+    static constexpr int ID_DAT_NAME = 1427;
+    static constexpr int ID_FIELDS = 1428;
+    static constexpr int ID_TABLE_DELIMITER = 1429;
+    static constexpr int ID_FOLDER_TITLE = 1430;
+    static constexpr int ID_ROM_FOLDER_BROWSE = 1431;
+
+    // The dialog for the list `type`, with the default options, not shown yet.
+    explicit CExportOptionsDlg(ExportType type, QWidget* parent = nullptr);
+
+    // Puts `options` into the member and into the rows.
+    void SetOptions(const ExportOptions& options);
+    // The options as given, changed by the rows' texts when OK was pressed.
+    const ExportOptions& Options() const { return m_options; }
+
+    // Reads the rows into the options, then closes the dialog as confirmed.
+    void accept() override;
+
+private:
+    void BrowseForRomFolder(QLineEdit& edit);
+
+    ExportOptions m_options;
+    // Each row's edit and the option it holds.
+    std::vector<std::pair<QLineEdit*, std::string ExportOptions::*>> m_rows;
+};
+
+// The window's caption for the list `type`, as its output choice shows it.
+const char* ExportTypeCaption(ExportType type);
+
+} // namespace pellaquin
