@@ -205,6 +205,7 @@ private:
     // The list of the last run and the games in it, shown again by "Search Results".
     std::shared_ptr<const std::string> m_resultText = std::make_shared<const std::string>();
     std::int32_t m_matchCount = 0;
+    std::int32_t m_leftOutCount = 0;
     bool m_orLess = true;
     bool m_wizardEnabled = true;
     InputValues m_inputValues;

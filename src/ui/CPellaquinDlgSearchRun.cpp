@@ -146,6 +146,7 @@ ListRequest CPellaquinDlg::CurrentRequest() const {
 
 void CPellaquinDlg::RunSearch() {
     m_searchCommand = ToBytes(m_commandLine->text());
+    m_leftOutCount = 0;
     ListRequest request = CurrentRequest();
     if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
         ShowMessage(this, ListRunMessage(refused, request, m_inputPath));
@@ -181,6 +182,7 @@ void CPellaquinDlg::RunSearch() {
     }
     m_resultText = std::make_shared<const std::string>(list.TakeBytes());
     m_matchCount = result.matchCount;
+    m_leftOutCount = result.leftOut;
     if (m_file->isChecked()) {
         SaveResultText(*m_resultText);
     }
@@ -260,7 +262,12 @@ void CPellaquinDlg::ShowSearchResults() {
     m_view->SetText(m_resultText);
     m_prev->setEnabled(false);
     m_next->setEnabled(false);
-    m_viewLabel->setText(QStringLiteral("Found:%1 matches").arg(m_matchCount));
+    QString found = QStringLiteral("Found:%1 matches").arg(m_matchCount);
+    if (m_leftOutCount > 0) {
+        // A front-end's list is shorter than the matches; the user is told why.
+        found += QStringLiteral(", %1 left out that no front-end starts (BIOS sets, devices)").arg(m_leftOutCount);
+    }
+    m_viewLabel->setText(found);
     m_inputFileView->setChecked(false);
     m_searchResultsView->setChecked(true);
 }

@@ -351,6 +351,14 @@ private slots:
         }
         QVERIFY(View(*window).contains("<path>/roms/sf2.zip</path>"));
         QCOMPARE(QString::fromStdString(ReadWholeFile(target)), View(*window));
+        // What no front-end starts is left out, and said.
+        auto bios = OpenWindow(DataPath("exports_small.xml"));
+        {
+            test::ScriptedModals prompts([](QDialog& prompt) { test::Click(prompt, 1); });
+            test::Click(*bios, Dlg::ID_ATTRACT);
+        }
+        Go(*bios, "neogeo/", true, false);
+        QCOMPARE(Label(*bios), QString("Found:2 matches, 1 left out that no front-end starts (BIOS sets, devices)"));
     }
 
     // A controls.xml file keeps "Playable" and the game-data boxes off after every output-type click.
