@@ -116,7 +116,9 @@ def roff_option(option):
     names = ", ".join(f"\\fB{roff(name)}\\fR" for name in option.names)
     kind = re.match(r"[A-Z][A-Z0-9_]*", option.value) if option.takes_value() else None
     if kind:
-        return f"{names} \\fI{kind.group(0)}\\fR{roff(option.value[kind.end():])}"
+        # A long list of choices may break after any comma rather than run past the page's edge.
+        choices = roff(option.value[kind.end():]).replace(",", ",\\:")
+        return f"{names} \\fI{kind.group(0)}\\fR{choices}"
     return f"{names} {roff(option.value)}".rstrip()
 
 
