@@ -25,13 +25,7 @@ protected:
     std::string StorePath() const { return (m_folder.Path() / "user.reg").string(); }
     void WriteStore(std::string_view bytes) const { m_folder.Write("user.reg", bytes); }
     std::string StoreBytes() const { return ReadWholeFile(StorePath()); }
-    std::set<std::string> FileNames() const {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(m_folder.Path())) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
+    std::set<std::string> FileNames() const { return test::FolderNames(m_folder.Path()); }
     // What a fresh reader finds under `name`.
     std::string ReadBack(std::string_view name) const {
         CRegistryKey reader(0, Location());

@@ -168,7 +168,8 @@ TEST(CliAppTest, Exports) {
     EXPECT_EQ(controls.err, "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file\n");
 }
 
-// merge writes the merged file silently; its failures print the message and exit 1.
+// merge writes the merged file silently; its failures print the message and exit 1 (the unwritable
+// places are NothingLostTest's).
 TEST(CliAppTest, Merge) {
     test::TemporaryFolder folder;
     std::string controls = test::DataPath("controls_small.xml");
@@ -190,11 +191,6 @@ TEST(CliAppTest, Merge) {
         RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", catver});
     EXPECT_EQ(overSource.status, 1);
     EXPECT_EQ(overSource.err, std::string(MergeResultMessage(MergeResult::OUTPUT_IS_A_SOURCE)) + "\n");
-    std::string noFolder = (folder.Path() / "none" / "merged.xml").string();
-    CliRun unwritable =
-        RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", noFolder});
-    EXPECT_EQ(unwritable.status, 1);
-    EXPECT_EQ(unwritable.err, "Error opening output file for write!?\nCannot write the output file " + noFolder + "\n");
 }
 
 // merge takes nplayers.ini and any number of data files; each one it cannot read is named on a line
@@ -210,10 +206,8 @@ TEST(CliAppTest, MergeDataFiles) {
                  "--ini", folder.Write("languages.ini", "[Japanese]\nsf2\npuckman\n"), "--output", merged});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, MergeLeftOutMessage(none) + "\n" + MergeLeftOutMessage(folder.Path().string()) + "\n");
-    for (auto [find, count] : {std::pair{"<bestgames>90_to & <languages>japanese", "1\n"},
-                               std::pair{"<languages>japanese", "3\n"}, std::pair{"veradded>0.25", "1\n"}}) {
-        EXPECT_EQ(RunTool({"count", "--input", merged, "--find", find}).out, count) << find;
-    }
+    EXPECT_EQ(RunTool({"count", "--input", merged, "--find", "<bestgames>90_to & <languages>japanese"}).out, "1\n");
+    EXPECT_EQ(RunTool({"count", "--input", merged, "--find", "<languages>japanese & veradded>0.25"}).out, "1\n");
 }
 
 // capture prints the listing's path: a chosen listing as it is; a failed capture exits 1.

@@ -192,22 +192,6 @@ TEST_F(MergeTest, ControlsLookUp) {
               std::string::npos);
 }
 
-// CR LF in any source is read as LF, so no CR reaches the merged file.
-TEST_F(MergeTest, CarriageReturnsAreDropped) {
-    auto withCrLf = [](std::string_view text) {
-        std::string converted;
-        for (char c : text) {
-            converted += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        }
-        return converted;
-    };
-    std::string merged =
-        Merge(withCrLf(LISTING), withCrLf(CONTROLS), withCrLf("[Category]\npacman=Maze\npacmanf=Maze\n[VerAdded]\n"));
-    EXPECT_EQ(merged.find('\r'), std::string::npos);
-    EXPECT_NE(merged.find("\t\t<category>Maze</category>\n" + std::string(PACMAN_BLOCKS) + "\t\t<rom name=\"pm.6e\""),
-              std::string::npos);
-}
-
 // The file always ends with one "</mame>" line: after the last complete game (an unclosed last game
 // is dropped), or after a header that has none.
 TEST_F(MergeTest, ClosingLine) {
@@ -218,19 +202,6 @@ TEST_F(MergeTest, ClosingLine) {
               "<mame>\n" + std::string(BANNER) + "\t<game name=\"a\">\n\t</game>\n</mame>\n");
     EXPECT_EQ(Merge("<mame>\n\t<game name=\"a\">\n\t</game>", "", ""),
               "<mame>\n" + std::string(BANNER) + "\t<game name=\"a\">\n\t</game>\n</mame>\n");
-}
-
-// The merged file is read back as a merged file, and its categories can be searched.
-TEST_F(MergeTest, ReadsBackAsMergedFile) {
-    ASSERT_EQ(MergeDataFiles(Sources(LISTING, CONTROLS, "pacman=Maze\npacmanf=Speedup\n"), OutputPath()),
-              MergeResult::OK);
-    InputFile input;
-    ASSERT_EQ(input.Open(OutputPath()), InputFile::OpenResult::OK);
-    std::string header;
-    EXPECT_EQ(DetectInputFormat(input, header), FORMAT_MERGED);
-    MemorySink names;
-    EXPECT_EQ(RunList(input, {OutputType::NAMES, "<category>maze"}, names).matchCount, 1);
-    EXPECT_EQ(names.Bytes(), "pacman\n");
 }
 
 // A listing of one parent, a clone whose romof and cloneof name different sets, a clone of its own

@@ -209,59 +209,41 @@ private slots:
 
     // Each browse row offers its own dialog, starting at its held path, and shows the choice in its own field;
     // a cancelled dialog leaves path and field as they were.
-    void browseRows_data() {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<int>("field");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("pattern");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("held");
-        QTest::newRow("input") << int(Dlg::ID_INPUT_BROWSE) << int(Dlg::ID_INPUT_PATH) << int(Kind::SAVE)
-                               << "Point me to your xml file please..."
-                               << "xml files (*.xml)"
-                               << "*.xml"
-                               << "xml"
-                               << "/in.xml";
-        QTest::newRow("controls") << int(Dlg::ID_CONTROLS_BROWSE) << int(Dlg::ID_CONTROLS_PATH) << int(Kind::OPEN)
-                                  << "Point me to controls.xml please..."
-                                  << "xml files (*.xml)"
-                                  << "*.xml"
-                                  << "xml"
-                                  << "/controls.xml";
-        QTest::newRow("catver") << int(Dlg::ID_CATVER_BROWSE) << int(Dlg::ID_CATVER_PATH) << int(Kind::OPEN)
-                                << "Point me to catver.ini please..."
-                                << "ini files (*.ini)"
-                                << "*.ini"
-                                << "ini"
-                                << "/catver.ini";
-    }
     void browseRows() {
-        QFETCH(int, button);
-        QFETCH(int, field);
-        QFETCH(int, kind);
-        QFETCH(QString, title);
-        QFETCH(QString, filter);
-        QFETCH(QString, pattern);
-        QFETCH(QString, extension);
-        QFETCH(QString, held);
+        const struct {
+            int button;
+            int field;
+            Kind kind;
+            const char* title;
+            const char* extension;
+            const char* held;
+        } rows[] = {
+            {Dlg::ID_INPUT_BROWSE, Dlg::ID_INPUT_PATH, Kind::SAVE, "Point me to your xml file please...", "xml", "/in.xml"},
+            {Dlg::ID_CONTROLS_BROWSE, Dlg::ID_CONTROLS_PATH, Kind::OPEN, "Point me to controls.xml please...", "xml",
+             "/controls.xml"},
+            {Dlg::ID_CATVER_BROWSE, Dlg::ID_CATVER_PATH, Kind::OPEN, "Point me to catver.ini please...", "ini",
+             "/catver.ini"},
+        };
         Store({"/in.xml", "/list.xml", "/catver.ini", "/controls.xml"});
-        auto dialog = Open();
-        test::Click(*dialog, button);
-        QCOMPARE(FieldText(*dialog, field), held.toStdString());
-        m_dialogs->Answer("/picked");
-        test::Click(*dialog, button);
-        QCOMPARE(FieldText(*dialog, field), std::string("/picked"));
-        QCOMPARE(m_dialogs->Requests().size(), std::size_t(2));
-        for (const FileDialogRequest& request : m_dialogs->Requests()) {
-            QCOMPARE(int(request.kind), kind);
-            QCOMPARE(QString::fromStdString(request.title), title);
-            QCOMPARE(request.filters.size(), std::size_t(1));
-            QCOMPARE(QString::fromStdString(request.filters[0].description), filter);
-            QCOMPARE(QString::fromStdString(request.filters[0].pattern), pattern);
-            QCOMPARE(QString::fromStdString(request.defaultExtension), extension);
-            QCOMPARE(QString::fromStdString(request.initialPath), held);
+        for (const auto& row : rows) {
+            m_dialogs.emplace();
+            auto dialog = Open();
+            test::Click(*dialog, row.button);
+            QCOMPARE(FieldText(*dialog, row.field), std::string(row.held));
+            m_dialogs->Answer("/picked");
+            test::Click(*dialog, row.button);
+            QCOMPARE(FieldText(*dialog, row.field), std::string("/picked"));
+            QCOMPARE(m_dialogs->Requests().size(), std::size_t(2));
+            std::string extension = row.extension;
+            for (const FileDialogRequest& request : m_dialogs->Requests()) {
+                QCOMPARE(request.kind, row.kind);
+                QCOMPARE(request.title, std::string(row.title));
+                QCOMPARE(request.filters.size(), std::size_t(1));
+                QCOMPARE(request.filters[0].description, extension + " files (*." + extension + ")");
+                QCOMPARE(request.filters[0].pattern, "*." + extension);
+                QCOMPARE(request.defaultExtension, extension);
+                QCOMPARE(request.initialPath, std::string(row.held));
+            }
         }
     }
 
@@ -384,32 +366,24 @@ private slots:
     }
 
     // Opening shows each stored path in its own field and judges "Set" and "Merge!" by them.
-    void openingShowsStoredSettings_data() {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("catver");
-        QTest::addColumn<bool>("set");
-        QTest::addColumn<bool>("merge");
-        QTest::newRow("all four") << "/in.xml"
-                                  << "/v.ini" << true << true;
-        QTest::newRow("no input") << ""
-                                  << "/v.ini" << false << true;
-        QTest::newRow("no catver") << "/in.xml"
-                                   << "" << true << false;
-    }
     void openingShowsStoredSettings() {
-        QFETCH(QString, input);
-        QFETCH(QString, catver);
-        QFETCH(bool, set);
-        QFETCH(bool, merge);
-        Store({input.toStdString(), "/list.xml", catver.toStdString(), "/c.xml"});
-        auto dialog = Open();
-        QCOMPARE(FieldText(*dialog, Dlg::ID_INPUT_PATH), input.toStdString());
-        QCOMPARE(FieldText(*dialog, Dlg::ID_LISTING_PATH), std::string("/list.xml"));
-        QCOMPARE(FieldText(*dialog, Dlg::ID_CATVER_PATH), catver.toStdString());
-        QCOMPARE(FieldText(*dialog, Dlg::ID_CONTROLS_PATH), std::string("/c.xml"));
-        QCOMPARE(Enabled(*dialog, Dlg::ID_SET), set);
-        QCOMPARE(Enabled(*dialog, Dlg::ID_MERGE), merge);
-        QCOMPARE(dialog->InputPath(), input.toStdString());
+        const struct {
+            std::string input;
+            std::string catver;
+            bool set;
+            bool merge;
+        } stores[] = {{"/in.xml", "/v.ini", true, true}, {"", "/v.ini", false, true}, {"/in.xml", "", true, false}};
+        for (const auto& [input, catver, set, merge] : stores) {
+            Store({input, "/list.xml", catver, "/c.xml"});
+            auto dialog = Open();
+            QCOMPARE(FieldText(*dialog, Dlg::ID_INPUT_PATH), input);
+            QCOMPARE(FieldText(*dialog, Dlg::ID_LISTING_PATH), std::string("/list.xml"));
+            QCOMPARE(FieldText(*dialog, Dlg::ID_CATVER_PATH), catver);
+            QCOMPARE(FieldText(*dialog, Dlg::ID_CONTROLS_PATH), std::string("/c.xml"));
+            QCOMPARE(Enabled(*dialog, Dlg::ID_SET), set);
+            QCOMPARE(Enabled(*dialog, Dlg::ID_MERGE), merge);
+            QCOMPARE(dialog->InputPath(), input);
+        }
     }
 
     // A listing file is taken as it is, from a dialog that starts empty and can show a MAME without extension.
