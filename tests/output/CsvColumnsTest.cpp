@@ -52,6 +52,16 @@ TEST(CsvColumnsTest, ColumnsNotOffered) {
     EXPECT_EQ(NotOffered(FORMAT_MERGED, MACHINE), std::set<int>{1045});
 }
 
+// Every column has a box of its own on the chooser's screen, and an id of its own.
+TEST(CsvColumnsTest, EachColumnHasItsOwnBox) {
+    std::set<std::pair<int, int>> cells;
+    std::set<int> ids;
+    for (const CsvColumn& column : CsvColumns()) {
+        EXPECT_TRUE(cells.insert({column.screenColumn, column.screenRow}).second) << column.caption;
+        EXPECT_TRUE(ids.insert(column.id).second) << column.caption;
+    }
+}
+
 struct ListCase {
     const char* label;
     InputFormat format;
