@@ -77,7 +77,8 @@ TEST_F(MalaListWriterTest, EntryBytesForAListingGame) {
     EXPECT_EQ(m_result.matchCount, 1);
 }
 
-// Numbers: leading digits only, 0 when there are none (never the previous game's), low bits kept.
+// Numbers: leading digits only, 0 when there are none (never the previous game's), low bits kept;
+// strings cut to their longest.
 TEST_F(MalaListWriterTest, NumbersAndStrings) {
     std::string longName(300, 'n');
     OpenBytes("<mame>\n<game name=\"a\"><year>19?"
@@ -85,8 +86,8 @@ TEST_F(MalaListWriterTest, NumbersAndStrings) {
               "<display rotate=\"90\" width=\"70000\"/><description>  Spaced  </description></game>\n"
               "<game name=\"" +
               longName +
-              "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/>"
-              "</game>\n");
+              "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/> numPlayers=\"" +
+              std::string(300, '9') + "\"</game>\n");
     std::string bytes = Write(std::string(400, 't'));
     std::size_t first = 27 + 255 + 5;
     ASSERT_EQ(bytes.substr(1, 2), "\x06\xff");
@@ -104,6 +105,8 @@ TEST_F(MalaListWriterTest, NumbersAndStrings) {
     std::string secondEntry = bytes.substr(second);
     EXPECT_EQ(secondEntry.substr(3 + 255 + 2 + 2 + 2 + 2, 3), Int16(0));
     EXPECT_NE(secondEntry.find(Text("horizontal") + Int16(0) + Int16(0)), std::string::npos);
+    // The players' "P" still fits a string cut to its longest.
+    EXPECT_NE(secondEntry.find(Text(std::string(254, '9') + "P")), std::string::npos);
 }
 
 } // namespace
