@@ -1,5 +1,6 @@
 #include "data/MergeUtility.h"
 
+#include "data/IniIndex.h"
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
 #include "records/InputFile.h"
@@ -516,6 +517,14 @@ TEST_F(MergeTest, MergesMachineListings) {
     EXPECT_EQ(input.Element(), RecordElement::MACHINE);
     EXPECT_EQ(names.Bytes(), "pacman\npacmanf\n");
     EXPECT_NE(merged.find("\t\t<category>Maze</category>\n"), std::string::npos);
+}
+
+// A data file's element is named so that XML takes it, whatever the file is called.
+TEST(DataFileElementNameTest, NamesThatXmlTakes) {
+    EXPECT_EQ(DataFileElementName("/data/Best Games.INI"), "best_games");
+    EXPECT_EQ(DataFileElementName("0.251 Working.ini"), "_0_251_working");
+    EXPECT_EQ(DataFileElementName("9lives.ini"), "_9lives");
+    EXPECT_EQ(DataFileElementName("-x.ini"), "_-x");
 }
 
 } // namespace
