@@ -111,6 +111,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     request.mala = settings;
     MemorySink sink;
     ListResult result = RunList(input, request, sink);
+    // An empty command is refused before anything is written, as in the window.
+    if (command.empty()) {
+        if (result.status != ListStatus::EMPTY_COMMAND || !sink.Bytes().empty()) {
+            fuzz::Fail("an empty command must be refused with nothing written");
+        }
+        return 0;
+    }
     if (result.status != ListStatus::DONE) {
         fuzz::Fail("writing into memory failed");
     }
