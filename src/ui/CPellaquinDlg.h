@@ -191,8 +191,6 @@ private:
     int SelectedIndex(const QComboBox& box) const;
     QAbstractButton* Button(int id) const;
     void RunMalaList(const ListRequest& request);
-    // Writes the list for a front-end or ROM manager to a chosen file, which it replaces whole.
-    void RunExportToFile(const ListRequest& request);
 
     // Owned state of the window.
     InputFile m_inputFile;
