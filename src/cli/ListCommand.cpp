@@ -45,20 +45,6 @@ bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     return true;
 }
 
-std::vector<std::string> SplitWords(const std::string& text) {
-    std::vector<std::string> words;
-    std::size_t start = 0;
-    while (start <= text.size()) {
-        std::size_t comma = text.find(',', start);
-        std::string word = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
-        if (!word.empty()) {
-            words.push_back(word);
-        }
-        start = comma == std::string::npos ? text.size() + 1 : comma + 1;
-    }
-    return words;
-}
-
 // Fills the request's command and set steps from the options, for the open input's format. The
 // wizard's command and --find must both hold when both are given. Nothing, with the message said, when
 // a wizard name is none.
@@ -81,7 +67,7 @@ std::optional<ListRequest> Selection(const SelectionOptions& options, const Inpu
     }
     request.steps.availableFolders = options.available;
     request.steps.onePerTitle = options.onePerTitle;
-    request.steps.preferredWords = SplitWords(options.prefer);
+    request.steps.preferredWords = options.prefer;
     request.steps.addedSince = options.addedSince;
     request.steps.addedBefore = options.addedBefore;
     return request;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/ExportOptions.h"
+#include "output/SetSteps.h"
 
 #include <iosfwd>
 #include <string>
@@ -15,7 +16,7 @@ struct SelectionOptions {
     std::string wizard; // the wizard's boxes by name, comma-separated
     std::vector<std::string> available;
     bool onePerTitle = false;
-    std::string prefer = "World,USA,Europe,Japan";
+    std::string prefer = std::string(DEFAULT_PREFERRED_WORDS);
     std::string addedSince;
     std::string addedBefore;
     bool verbose = false; // say the command composed

@@ -3,6 +3,7 @@
 #include "output/ByteSink.h"
 #include "platform/ProcessStart.h"
 #include "platform/UserFolder.h"
+#include "records/ByteText.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -43,13 +44,9 @@ bool IsMameProgram(const std::string& path) {
 
 std::optional<std::string> FindMameProgram() {
     const char* path = std::getenv("PATH");
-    std::string_view folders = path == nullptr ? "" : path;
-    while (!folders.empty()) {
-        std::size_t colon = folders.find(':');
-        std::string_view folder = folders.substr(0, colon);
-        folders.remove_prefix(colon == std::string_view::npos ? folders.size() : colon + 1);
-        // An empty or relative entry would find a program in whatever folder we happen to be in.
-        if (!folder.empty() && folder.front() == '/' && IsRunnableFile(std::string(folder) + "/mame")) {
+    for (std::string_view folder : SplitList(path == nullptr ? "" : path, ':')) {
+        // A relative entry, like an empty one, would find a program in whatever folder we happen to be in.
+        if (folder.front() == '/' && IsRunnableFile(std::string(folder) + "/mame")) {
             return std::string(folder) + "/mame";
         }
     }

@@ -56,11 +56,9 @@ std::vector<TableColumn> ParseFields(std::string_view fields) {
         {"display", Column::DISPLAY},
     };
     std::vector<TableColumn> columns;
-    while (!fields.empty()) {
-        std::size_t comma = fields.find(',');
+    for (std::string_view field : SplitList(fields, ',')) {
         std::string name;
-        AppendLineValue(name, fields.substr(0, comma));
-        fields.remove_prefix(comma == std::string_view::npos ? fields.size() : comma + 1);
+        AppendLineValue(name, field);
         if (name.empty()) {
             continue;
         }

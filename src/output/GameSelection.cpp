@@ -149,8 +149,7 @@ bool InVersionRange(const Candidate& candidate, const std::optional<MameVersion>
 }
 
 // Of each family, the one set to keep.
-std::vector<const Candidate*> OnePerTitle(const std::vector<const Candidate*>& kept,
-                                          const std::vector<std::string>& preferredWords) {
+std::vector<const Candidate*> OnePerTitle(const std::vector<const Candidate*>& kept, std::string_view preferredWords) {
     std::map<std::string_view, std::vector<const Candidate*>> families;
     std::vector<std::string_view> order;
     for (const Candidate* candidate : kept) {
@@ -162,8 +161,10 @@ std::vector<const Candidate*> OnePerTitle(const std::vector<const Candidate*>& k
         entry->second.push_back(candidate);
     }
     std::vector<std::string> words;
-    for (const std::string& word : preferredWords) {
-        words.push_back(LowerAsciiText(word));
+    for (std::string_view word : SplitList(preferredWords, ',')) {
+        if (word = TrimWhiteSpace(word); !word.empty()) {
+            words.push_back(LowerAsciiText(word));
+        }
     }
     std::vector<const Candidate*> chosen;
     for (std::string_view family : order) {

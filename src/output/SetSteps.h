@@ -1,9 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pellaquin {
+
+// The words "one per title" prefers unless told others, in order.
+inline constexpr std::string_view DEFAULT_PREFERRED_WORDS = "World,USA,Europe,Japan";
 
 // The steps after the search that keep a part of the sets it matched, for every list type.
 struct SetSteps {
@@ -11,9 +15,9 @@ struct SetSteps {
     std::vector<std::string> availableFolders;
     // Of a parent and its clones that are kept, keep one: the first whose description's text in
     // parentheses holds a preferred word (as a whole word, case ignored), trying the words in order;
-    // failing all, the parent, else the first clone.
+    // failing all, the parent, else the first clone. The words are joined by ",", each trimmed of blanks.
     bool onePerTitle = false;
-    std::vector<std::string> preferredWords = {"World", "USA", "Europe", "Japan"};
+    std::string preferredWords = std::string(DEFAULT_PREFERRED_WORDS);
     // Keep a set added in this MAME version or later, or only those added before that one, by a merged
     // file's veradded value; a set without one is kept by neither.
     std::string addedSince;

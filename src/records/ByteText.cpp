@@ -80,4 +80,16 @@ void TrimWhiteSpace(std::string& text) {
     text.erase(0, front);
 }
 
+std::vector<std::string_view> SplitList(std::string_view text, char separator) {
+    std::vector<std::string_view> pieces;
+    while (!text.empty()) {
+        std::size_t end = text.find(separator);
+        if (end != 0) {
+            pieces.push_back(text.substr(0, end));
+        }
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return pieces;
+}
+
 } // namespace pellaquin

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pellaquin {
 
@@ -42,5 +43,9 @@ void StripTrailing(std::string& text, std::string_view set);
 // Removes white space from both ends.
 void TrimWhiteSpace(std::string& text);
 std::string_view TrimWhiteSpace(std::string_view text);
+
+// The pieces of a list such as "a,b,,c" or a PATH, between the `separator`s, in order; empty pieces
+// are left out.
+std::vector<std::string_view> SplitList(std::string_view text, char separator);
 
 } // namespace pellaquin

@@ -1,5 +1,7 @@
 #include "search/WizardChoices.h"
 
+#include "records/ByteText.h"
+
 #include <charconv>
 #include <functional>
 #include <map>
@@ -119,13 +121,7 @@ std::string_view NameOf(std::string_view item) {
 
 std::optional<WizardState> ParseWizardChoices(std::string_view list, std::string& unknown) {
     WizardState state;
-    while (!list.empty()) {
-        std::size_t comma = list.find(',');
-        std::string_view item = list.substr(0, comma);
-        list.remove_prefix(comma == std::string_view::npos ? list.size() : comma + 1);
-        if (item.empty()) {
-            continue;
-        }
+    for (std::string_view item : SplitList(list, ',')) {
         std::string_view name = NameOf(item);
         auto choice = Choices().find(name);
         if (choice == Choices().end() || !choice->second(state, item.substr(name.size()))) {

@@ -216,7 +216,7 @@ QWidget* CPellaquinDlg::BuildTodaysData() {
     sets->addWidget(MakeCheckBox(this, ID_AVAILABLE, "Only sets I have"), 0, 0);
     sets->addWidget(MakeCheckBox(this, ID_ONE_PER_TITLE, "One per title, prefer:"), 0, 1);
     m_prefer = MakeEdit(this, ID_PREFER);
-    m_prefer->setText(QStringLiteral("World,USA,Europe,Japan"));
+    m_prefer->setText(ToQString(DEFAULT_PREFERRED_WORDS));
     m_prefer->setMaximumWidth(24 * fontMetrics().averageCharWidth());
     sets->addWidget(m_prefer, 0, 2, 1, 3);
     sets->addWidget(MakeStaticText(this, "Added since:"), 1, 1);

@@ -133,10 +133,7 @@ ListRequest CPellaquinDlg::CurrentRequest() const {
         steps.availableFolders = m_availableFolders;
     }
     steps.onePerTitle = Button(ID_ONE_PER_TITLE)->isChecked();
-    steps.preferredWords.clear();
-    for (const QString& word : m_prefer->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        steps.preferredWords.push_back(ToBytes(word.trimmed()));
-    }
+    steps.preferredWords = ToBytes(m_prefer->text());
     if (m_addedSince->isEnabled()) {
         steps.addedSince = ToBytes(m_addedSince->text().trimmed());
         steps.addedBefore = ToBytes(m_addedBefore->text().trimmed());

@@ -66,8 +66,8 @@ TEST_F(GameSelectionTest, AddedSinceAndBefore) {
 }
 
 // One set per family: the first whose parenthesised text holds a preferred word as a whole word, the
-// words tried in order; else the parent when it matched, else the first clone. Kept sets keep their file
-// order.
+// words (a comma list, blanks trimmed) tried in order; else the parent when it matched, else the first
+// clone. Kept sets keep their file order.
 TEST_F(GameSelectionTest, OnePerTitle) {
     OpenBytes(Listing({{"pac", "", "Pac (Japan)", ""},
                        {"pacb", "pac", "Pac ('Made in Greece' Tecnausa bootleg)", ""},
@@ -82,10 +82,10 @@ TEST_F(GameSelectionTest, OnePerTitle) {
     m_request.steps.onePerTitle = true;
     EXPECT_EQ(Names(), "pacw\ndig\ngalc\n");
     EXPECT_EQ(m_result.matchCount, 3);
-    m_request.steps.preferredWords = {"japan", "world"};
+    m_request.steps.preferredWords = " japan,, World ";
     EXPECT_EQ(Names(), "pac\ndig\ngal\n");
     EXPECT_EQ(Names("!name=pac> & !name=gal>"), "pacw\ndig\ngalb\n");
-    m_request.steps.preferredWords = {"usa"};
+    m_request.steps.preferredWords = "usa";
     EXPECT_EQ(Names(), "pacw\ndig\ngal\n");
 }
 
