@@ -56,12 +56,6 @@ std::pair<std::string_view, std::string_view> SplitKeyValue(std::string_view lin
     return {TrimWhiteSpace(line.substr(0, equals)), TrimWhiteSpace(line.substr(equals + 1))};
 }
 
-std::string Lowered(std::string_view text) {
-    std::string lowered;
-    LowerAsciiCopy(text, lowered);
-    return lowered;
-}
-
 } // namespace
 
 IniIndex IniIndex::ReadDataFile(std::string_view text, std::string_view listName) {
@@ -74,7 +68,7 @@ IniIndex IniIndex::ReadDataFile(std::string_view text, std::string_view listName
         ForEachSetLine(text, [&](std::string_view, std::string_view line) {
             auto [name, value] = SplitKeyValue(line);
             if (!name.empty() && !value.empty()) {
-                index.m_values.try_emplace(Lowered(name), value);
+                index.m_values.try_emplace(LowerAsciiCopy(name), value);
             }
         });
         return index;
@@ -89,7 +83,7 @@ IniIndex IniIndex::ReadDataFile(std::string_view text, std::string_view listName
         if (section.empty()) {
             return;
         }
-        std::vector<std::string_view>& sections = sectionsOf[Lowered(line)];
+        std::vector<std::string_view>& sections = sectionsOf[LowerAsciiCopy(line)];
         if (std::find(sections.begin(), sections.end(), section) == sections.end()) {
             sections.push_back(section);
         }
@@ -112,14 +106,14 @@ IniIndex IniIndex::ReadSection(std::string_view text, std::string_view section) 
         }
         auto [name, value] = SplitKeyValue(line);
         if (!name.empty() && !value.empty()) {
-            index.m_values.try_emplace(Lowered(name), value);
+            index.m_values.try_emplace(LowerAsciiCopy(name), value);
         }
     });
     return index;
 }
 
 std::string_view IniIndex::Find(std::string_view name) const {
-    auto found = m_values.find(Lowered(name));
+    auto found = m_values.find(LowerAsciiCopy(name));
     return found == m_values.end() ? std::string_view() : found->second;
 }
 

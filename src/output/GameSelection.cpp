@@ -46,12 +46,6 @@ std::string_view TakeField(std::string_view& text) {
     return field;
 }
 
-std::string LowerAsciiText(std::string_view text) {
-    std::string lowered(text);
-    LowerAscii(lowered);
-    return lowered;
-}
-
 // The text inside every pair of parentheses of `description`, the pairs joined by a blank.
 std::string ParenthesisedText(std::string_view description) {
     std::string regions;
@@ -61,7 +55,8 @@ std::string ParenthesisedText(std::string_view description) {
         regions.append(description.substr(open + 1, close == std::string_view::npos ? close : close - open - 1));
         regions.push_back(' ');
     }
-    return LowerAsciiText(regions);
+    LowerAscii(regions);
+    return regions;
 }
 
 bool IsWordByte(char c) {
@@ -163,7 +158,7 @@ std::vector<const Candidate*> OnePerTitle(const std::vector<const Candidate*>& k
     std::vector<std::string> words;
     for (std::string_view word : SplitList(preferredWords, ',')) {
         if (word = TrimWhiteSpace(word); !word.empty()) {
-            words.push_back(LowerAsciiText(word));
+            words.push_back(LowerAsciiCopy(word));
         }
     }
     std::vector<const Candidate*> chosen;

@@ -24,6 +24,12 @@ void LowerAsciiCopy(std::string_view text, std::string& lowered) {
     }
 }
 
+std::string LowerAsciiCopy(std::string_view text) {
+    std::string lowered;
+    LowerAsciiCopy(text, lowered);
+    return lowered;
+}
+
 void RemoveChar(std::string& text, char c) {
     text.erase(std::remove(text.begin(), text.end(), c), text.end());
 }

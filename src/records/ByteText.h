@@ -25,6 +25,8 @@ void LowerAscii(std::string& text);
 
 // Makes `lowered` a copy of `text` with A to Z lowered, reusing its storage.
 void LowerAsciiCopy(std::string_view text, std::string& lowered);
+// The same as a new string.
+std::string LowerAsciiCopy(std::string_view text);
 
 // Removes every `c` from `text`.
 void RemoveChar(std::string& text, char c);
