@@ -127,7 +127,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "Write the list of the games that match a search command");
     CLI::Option* listInput = AddSelectionOptions(*listCommand, list.selection);
-    listCommand->add_option("--type", list.type, "List type")->required()->check(CLI::IsMember(LIST_TYPES));
+    listCommand->add_option("--type", list.type, "List type")->required()->check(CLI::IsMember(ListTypeNames()));
     listCommand->add_option("--columns", list.columns, "CSV column list, keys joined by ','");
     listCommand->add_option("--delimiter", list.delimiter, "CSV and table field separator")->capture_default_str();
     listCommand->add_option("--template", list.batchTemplate, "Batch line template; %ROM% stands for the ROM name")

@@ -5,7 +5,8 @@
 #include "records/InputOpening.h"
 #include "search/WizardChoices.h"
 
-#include <map>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -15,24 +16,28 @@ namespace {
 
 constexpr int USAGE_ERROR = 2;
 
-const std::map<std::string, OutputType, std::less<>> OUTPUT_TYPES = {
-    {"xml", OutputType::XML},
-    {"csv", OutputType::CSV},
-    {"batch", OutputType::BATCH},
-    {"descriptions", OutputType::DESCRIPTIONS},
-    {"names", OutputType::NAMES},
-    {"mala", OutputType::MALA},
-    {"atomicfe", OutputType::ATOMIC_FE},
+struct ListType {
+    std::string_view name;
+    OutputType type;
+    ExportType exportType;
 };
 
-const std::map<std::string, ExportType, std::less<>> EXPORT_TYPES = {
-    {"attract", ExportType::ATTRACT},
-    {"emulationstation", ExportType::EMULATIONSTATION},
-    {"retroarch", ExportType::RETROARCH},
-    {"pegasus", ExportType::PEGASUS},
-    {"dat", ExportType::DAT},
-    {"table", ExportType::TABLE},
-    {"mame-ini", ExportType::MAME_INI},
+// Every list type by its name, in the order the help names them. An export runs in place of its type.
+constexpr ListType TYPES[] = {
+    {"xml", OutputType::XML, ExportType::NONE},
+    {"csv", OutputType::CSV, ExportType::NONE},
+    {"batch", OutputType::BATCH, ExportType::NONE},
+    {"descriptions", OutputType::DESCRIPTIONS, ExportType::NONE},
+    {"names", OutputType::NAMES, ExportType::NONE},
+    {"mala", OutputType::MALA, ExportType::NONE},
+    {"atomicfe", OutputType::ATOMIC_FE, ExportType::NONE},
+    {"attract", OutputType::NAMES, ExportType::ATTRACT},
+    {"emulationstation", OutputType::NAMES, ExportType::EMULATIONSTATION},
+    {"retroarch", OutputType::NAMES, ExportType::RETROARCH},
+    {"pegasus", OutputType::NAMES, ExportType::PEGASUS},
+    {"dat", OutputType::NAMES, ExportType::DAT},
+    {"table", OutputType::NAMES, ExportType::TABLE},
+    {"mame-ini", OutputType::NAMES, ExportType::MAME_INI},
 };
 
 bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
@@ -85,15 +90,23 @@ int Report(const ListResult& result, const ListRequest& request, const std::stri
 
 } // namespace
 
+std::vector<std::string> ListTypeNames() {
+    std::vector<std::string> names;
+    for (const ListType& type : TYPES) {
+        names.emplace_back(type.name);
+    }
+    return names;
+}
+
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err) {
-    auto exportType = EXPORT_TYPES.find(options.type);
-    auto type = OUTPUT_TYPES.find(options.type);
-    if (exportType == EXPORT_TYPES.end() && type == OUTPUT_TYPES.end()) {
+    const ListType* type = std::find_if(std::begin(TYPES), std::end(TYPES),
+                                        [&](const ListType& known) { return known.name == options.type; });
+    if (type == std::end(TYPES)) {
         err << "Unknown list type " << options.type << '\n';
         return USAGE_ERROR;
     }
-    bool exporting = exportType != EXPORT_TYPES.end();
-    OutputType outputType = exporting ? OutputType::NAMES : type->second;
+    bool exporting = type->exportType != ExportType::NONE;
+    OutputType outputType = type->type;
     if (outputType == OutputType::MALA && options.outputPath.empty()) {
         err << "The mala list is written to a file: give it with --output\n";
         return USAGE_ERROR;
@@ -113,7 +126,7 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
     request.mala.title = options.title;
     request.windowLineEnds = options.window;
     if (exporting) {
-        request.exportType = exportType->second;
+        request.exportType = type->exportType;
         request.exports = options.exports;
         request.exports.tableDelimiter = options.delimiter;
         if (!options.title.empty()) {

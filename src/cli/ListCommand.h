@@ -36,9 +36,7 @@ struct ListOptions {
 };
 
 // The list types `list --type` takes, in the order the help names them.
-inline const std::vector<std::string> LIST_TYPES = {"xml",     "csv",      "batch",   "descriptions",     "names",
-                                                    "mala",    "atomicfe", "attract", "emulationstation", "retroarch",
-                                                    "pegasus", "dat",      "table",   "mame-ini"};
+std::vector<std::string> ListTypeNames();
 
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);
