@@ -126,10 +126,14 @@ std::string LeftOutPiece(const std::vector<std::string>& categories) {
 
 } // namespace
 
+bool AnswersTodaysData(InputFormat format, RecordElement element) {
+    return (format == FORMAT_LISTXML && element == RecordElement::MACHINE) || format == FORMAT_MERGED;
+}
+
 std::string ComposeWizardCommand(const WizardState& state, InputFormat format, RecordElement element) {
     bool carriesGameData = format == FORMAT_LISTXML || format == FORMAT_MERGED;
     bool machines = element == RecordElement::MACHINE && carriesGameData;
-    bool todaysData = machines || format == FORMAT_MERGED;
+    bool todaysData = AnswersTodaysData(format, element);
     std::string pieces[] = {
         state.cocktail ? std::string(TagVocabulary::CocktailKey(format)) : std::string(),
         ButtonsPiece(state, format, element),

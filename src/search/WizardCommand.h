@@ -44,6 +44,10 @@ struct WizardState {
     std::vector<std::string> leftOutCategories; // category texts (or their first words) to leave out
 };
 
+// Whether a file of `format` whose records are `element`s can answer the choices on today's data:
+// listings of machines, and merged files.
+bool AnswersTodaysData(InputFormat format, RecordElement element);
+
 // The category text that stands for the "* Mature *" mark of catver.ini's categories in leftOutCategories.
 inline constexpr std::string_view MATURE_MARK = "* Mature *";
 

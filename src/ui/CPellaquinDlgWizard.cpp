@@ -72,10 +72,7 @@ void CPellaquinDlg::ChooseLeftOutCategories() {
 }
 
 void CPellaquinDlg::EnableTodaysData(bool enable) {
-    InputFormat format = m_inputFile.Format();
-    bool todaysData =
-        (format == FORMAT_LISTXML && m_inputFile.Element() == RecordElement::MACHINE) || format == FORMAT_MERGED;
-    bool wizard = enable && todaysData;
+    bool wizard = enable && AnswersTodaysData(m_inputFile.Format(), m_inputFile.Element());
     for (int id : {ID_WORKING, ID_NO_MECHANICAL, ID_NO_BIOS_DEVICES, ID_HAS_SCREEN, ID_NO_CHD, ID_NO_SOFTWARE_LIST,
                    ID_PLAYERS}) {
         findChild<QWidget*>(QString::number(id))->setEnabled(wizard);
