@@ -19,6 +19,17 @@ namespace {
 constexpr std::string_view TRUE_TOKEN = "=";
 constexpr std::string_view FALSE_TOKEN = "NO";
 
+// A term's text without every "!" and "-" at its ends when a leading one negates it, as `negated` says.
+std::string_view TermText(std::string_view term, bool& negated) {
+    negated = !term.empty() && (term.front() == '-' || term.front() == '!');
+    if (!negated) {
+        return term;
+    }
+    std::size_t first = term.find_first_not_of("-!");
+    std::size_t last = term.find_last_not_of("-!");
+    return first == std::string_view::npos ? std::string_view() : term.substr(first, last - first + 1);
+}
+
 // An operator counts only from position 1 on.
 bool HasOperatorAfterStart(std::string_view command) {
     std::size_t ampersand = command.find('&');
@@ -65,22 +76,15 @@ bool EvaluateUngrouped(std::string command, std::string_view preparedRecord) {
 } // namespace
 
 bool MatchTerm(std::string_view preparedRecord, std::string_view term) {
-    bool negated = !term.empty() && (term.front() == '-' || term.front() == '!');
-    if (negated) {
-        std::size_t first = term.find_first_not_of("-!");
-        std::size_t last = term.find_last_not_of("-!");
-        term = first == std::string_view::npos ? std::string_view() : term.substr(first, last - first + 1);
-    }
-    bool found = FindSubstring(preparedRecord, term) != std::string_view::npos;
+    bool negated = false;
+    bool found = FindSubstring(preparedRecord, TermText(term, negated)) != std::string_view::npos;
     return negated ? found : !found;
 }
 
-bool MatchGameByRewriting(std::string_view record, std::string_view command) {
-    std::string preparedRecord;
-    PrepareText(record, preparedRecord);
-    std::string preparedCommand;
-    PrepareText(command, preparedCommand);
+namespace {
 
+// The reject flag of the prepared command for the prepared record, rewriting the command step by step.
+bool RejectsByRewriting(std::string preparedCommand, std::string_view preparedRecord) {
     if (preparedCommand.find('(') != std::string::npos && preparedCommand.find(')') != std::string::npos) {
         // Innermost groups first, rightmost first among siblings.
         for (std::size_t open = preparedCommand.rfind('('); open != std::string::npos;
@@ -98,8 +102,6 @@ bool MatchGameByRewriting(std::string_view record, std::string_view command) {
     }
     return EvaluateUngrouped(std::move(preparedCommand), preparedRecord);
 }
-
-namespace {
 
 // A text of the rewriting without groups, taken apart once: a single term, or terms each with whether a
 // "|" follows it, as EvaluateFlat reads them.
@@ -156,17 +158,11 @@ private:
         bool orAfter = false;
     };
 
-    // As MatchTerm reads a term: a leading "!" or "-" negates it, and every "!" and "-" at its ends goes.
+    // As MatchTerm reads a term.
     static Step MakeStep(std::string_view term, bool orAfter) {
         Step step;
         step.orAfter = orAfter;
-        step.negated = !term.empty() && (term.front() == '-' || term.front() == '!');
-        if (step.negated) {
-            std::size_t first = term.find_first_not_of("-!");
-            std::size_t last = term.find_last_not_of("-!");
-            term = first == std::string_view::npos ? std::string_view() : term.substr(first, last - first + 1);
-        }
-        step.term = term;
+        step.term = TermText(term, step.negated);
         return step;
     }
 
@@ -191,6 +187,9 @@ public:
         m_group = m_text.substr(open + 1, close - open - 1);
         m_groupCommand.emplace(m_group);
     }
+
+    // The text this state evaluates.
+    const std::string& Text() const { return m_text; }
 
     // The reject flag, or nothing when the record leads to a state that would pass `states` kept.
     std::optional<bool> Rejects(std::string_view preparedRecord, int& states) {
@@ -222,6 +221,14 @@ private:
 
 } // namespace
 
+bool MatchGameByRewriting(std::string_view record, std::string_view command) {
+    std::string preparedRecord;
+    PrepareText(record, preparedRecord);
+    std::string preparedCommand;
+    PrepareText(command, preparedCommand);
+    return RejectsByRewriting(std::move(preparedCommand), preparedRecord);
+}
+
 bool MatchGame(std::string_view record, std::string_view command) {
     // Reused between calls: a scan asks one command of every record, and most records are alike in size.
     thread_local std::string preparedRecord;
@@ -239,7 +246,7 @@ bool MatchGame(std::string_view record, std::string_view command) {
     }
     PrepareText(record, preparedRecord);
     std::optional<bool> rejected = rewriting->Rejects(preparedRecord, states);
-    return rejected ? *rejected : MatchGameByRewriting(record, command);
+    return rejected ? *rejected : RejectsByRewriting(rewriting->Text(), preparedRecord);
 }
 
 } // namespace pellaquin
