@@ -2,6 +2,7 @@
 
 #include "data/IniIndex.h"
 #include "output/ByteSink.h"
+#include "output/ExportText.h"
 #include "records/ByteText.h"
 #include "records/InputFile.h"
 #include "records/InputOpening.h"
@@ -100,19 +101,6 @@ std::vector<DataColumn> ReadDataColumns(const MergeSources& sources, std::string
         }
     }
     return columns;
-}
-
-// Appends `value` with "&", "<" and ">" written as entities, so no value breaks the element it is in.
-void AppendEscaped(std::string& text, std::string_view value) {
-    for (;;) {
-        std::size_t markup = value.find_first_of("&<>");
-        text.append(value.substr(0, markup));
-        if (markup == NOT_FOUND) {
-            return;
-        }
-        text.append(value[markup] == '&' ? "&amp;" : value[markup] == '<' ? "&lt;" : "&gt;");
-        value.remove_prefix(markup + 1);
-    }
 }
 
 // Calls `visit` with each line of `text`, without its line feed; a last line without one runs to
@@ -418,7 +406,8 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
             if (!value.empty()) {
                 std::string& block = blocks.emplace_back("\t<");
                 block.append(column.element).append(">");
-                AppendEscaped(block, value);
+                // Escaped, so no value breaks the element it is in.
+                AppendXmlEscaped(block, value);
                 block.append("</").append(column.element).append(">\n\t");
             }
         }

@@ -41,10 +41,10 @@ using MergeLeftOut = std::function<void(const std::string& path)>;
 // Writes the merged master file to `sink`: the listing's header with the banner, every complete
 // game with its data inserted, then the closing "</mame>" line. A game's data are, each a line of
 // its own in this order: its category and its version added (catver.ini's [VerAdded]), its
-// nplayers.ini value, the value of each data file, the controls info and the player block. A clone
-// without a value of its own in nplayers.ini or a data file takes its parent's (by its romof, then
-// its cloneof). Returns OK, LISTING_NOT_READABLE, CATVER_READ_FAILED, CONTROLS_READ_FAILED or WRITE_FAILED (a write to the
-// sink failed).
+// nplayers.ini value, the value of each data file (escaped as XML text), the controls info and the
+// player block. A clone without a value of its own in nplayers.ini or a data file takes its parent's
+// (by its romof, then its cloneof). Returns OK, LISTING_NOT_READABLE, CATVER_READ_FAILED,
+// CONTROLS_READ_FAILED or WRITE_FAILED (a write to the sink failed).
 MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const MergeProgress& progress = {},
                            const MergeLeftOut& leftOut = {});
 
