@@ -131,8 +131,8 @@ ListStatus CheckListRequest(const ListRequest& request) {
 }
 
 ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink) {
-    if (CheckListRequest(request) != ListStatus::DONE) {
-        return {CheckListRequest(request), 0};
+    if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
+        return {refused, 0};
     }
     ListRequest run = request;
     RemoveChar(run.command, '"');
@@ -162,8 +162,8 @@ ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink)
 }
 
 ListResult RunListToFile(InputFile& input, const ListRequest& request, const std::string& path) {
-    if (CheckListRequest(request) != ListStatus::DONE) {
-        return {CheckListRequest(request), 0};
+    if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
+        return {refused, 0};
     }
     ReplacingFileSink file(path);
     if (!file.Open()) {
