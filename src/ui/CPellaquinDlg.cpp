@@ -57,8 +57,9 @@ QAbstractButton* CPellaquinDlg::Button(int id) const {
 }
 
 bool CPellaquinDlg::OnInitDialog() {
-    LoadStoredChoices();
-    RestoreGeometry();
+    std::optional<StoredSettings> stored = LoadStoredSettings();
+    TakeStoredChoices(stored);
+    RestoreGeometry(stored);
     if (m_firstRun) {
         OpenSettingsAndTools();
     } else {
@@ -112,8 +113,7 @@ void CPellaquinDlg::OpenInputFile() {
     EnableTodaysData(m_wizardEnabled);
 }
 
-void CPellaquinDlg::LoadStoredChoices() {
-    std::optional<StoredSettings> stored = LoadStoredSettings();
+void CPellaquinDlg::TakeStoredChoices(const std::optional<StoredSettings>& stored) {
     m_availableFolders = stored ? stored->availableFolders : std::vector<std::string>{};
     m_exportOptions = stored ? stored->exportOptions : ExportOptions{};
 }
@@ -128,7 +128,7 @@ void CPellaquinDlg::OpenSettingsAndTools() {
     }
     RunModal(settings);
     m_inputPath = settings.InputPath();
-    LoadStoredChoices();
+    TakeStoredChoices(LoadStoredSettings());
     m_inputFile.Close();
     m_inputOpen = false;
     OpenInputFile();
@@ -173,8 +173,7 @@ void CPellaquinDlg::dropEvent(QDropEvent* event) {
     OpenInputFile();
 }
 
-void CPellaquinDlg::RestoreGeometry() {
-    std::optional<StoredSettings> stored = LoadStoredSettings();
+void CPellaquinDlg::RestoreGeometry(const std::optional<StoredSettings>& stored) {
     if (stored && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored->windowGeometry)))) {
         return;
     }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
 #include <QDialog>
 
+#include "app/StoredSettings.h"
 #include "output/ListRequest.h"
 #include "platform/FileDialogSeam.h"
 #include "records/GameBrowser.h"
@@ -173,9 +175,9 @@ private:
     // "Leave out...": chooses the categories to leave out among those of the open file.
     void ChooseLeftOutCategories();
     // The folders "Only sets I have" looks in and the export options, as the settings store holds them.
-    void LoadStoredChoices();
+    void TakeStoredChoices(const std::optional<StoredSettings>& stored);
     // The size and place the window had when it was last closed, or a size that fits the screen.
-    void RestoreGeometry();
+    void RestoreGeometry(const std::optional<StoredSettings>& stored);
     void SaveGeometry();
     WizardState ReadWizardState() const;
     OutputType SelectedOutputType() const;
