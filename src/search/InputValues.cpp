@@ -1,15 +1,11 @@
 #include "search/InputValues.h"
 
 #include "records/ByteText.h"
+#include "records/InputFile.h"
 #include "search/WizardCommand.h"
 
 #include <array>
-#include <cerrno>
-#include <cstring>
 #include <string_view>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace pellaquin {
 
@@ -17,17 +13,16 @@ namespace {
 
 constexpr std::array<std::string_view, 3> LISTING_TEXT_ELEMENTS = {"description", "year", "manufacturer"};
 constexpr std::string_view CATEGORY = "category";
+// No element of one value a merge writes comes near this.
+constexpr std::size_t LONGEST_LINE = 1 << 16;
 
-// Takes in one line: "<name>text</name>" after its indentation, with a CR at its end or not.
+// Takes in one line: "<name>text</name>" after its indentation.
 void TakeLine(std::string_view line, InputValues& values) {
     std::size_t open = line.find_first_not_of(" \t");
     if (open == std::string_view::npos || line[open] != '<') {
         return;
     }
     line.remove_prefix(open + 1);
-    if (line.ends_with('\r')) {
-        line.remove_suffix(1);
-    }
     std::size_t nameEnd = line.find('>');
     if (nameEnd == 0 || nameEnd == std::string_view::npos || !line.ends_with('>')) {
         return;
@@ -60,36 +55,31 @@ void TakeLine(std::string_view line, InputValues& values) {
 
 InputValues ReadInputValues(const std::string& path) {
     InputValues values;
-    int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
+    InputFile input;
+    if (input.Open(path) != InputFile::OpenResult::OK) {
         return values;
     }
-    std::string buffer(1 << 20, '\0');
-    std::size_t kept = 0;
-    for (;;) {
-        ssize_t count = ::read(descriptor, buffer.data() + kept, buffer.size() - kept);
-        if (count < 0 && errno == EINTR) {
-            continue;
+    // A line comes in pieces; one longer than an element of one value could be is passed over whole.
+    std::string line;
+    bool tooLong = false;
+    std::string_view piece;
+    while (input.ReadPiece(piece)) {
+        bool ends = piece.ends_with('\n');
+        if (!tooLong) {
+            line.append(piece.substr(0, piece.size() - (ends ? 1 : 0)));
+            tooLong = line.size() > LONGEST_LINE;
         }
-        std::size_t filled = kept + static_cast<std::size_t>(count > 0 ? count : 0);
-        std::string_view bytes(buffer.data(), filled);
-        std::size_t lineStart = 0;
-        for (const char* lineFeed = static_cast<const char*>(std::memchr(bytes.data(), '\n', bytes.size()));
-             lineFeed != nullptr; lineFeed = static_cast<const char*>(
-                                      std::memchr(bytes.data() + lineStart, '\n', bytes.size() - lineStart))) {
-            std::size_t end = static_cast<std::size_t>(lineFeed - bytes.data());
-            TakeLine(bytes.substr(lineStart, end - lineStart), values);
-            lineStart = end + 1;
+        if (ends) {
+            if (!tooLong) {
+                TakeLine(line, values);
+            }
+            line.clear();
+            tooLong = false;
         }
-        if (count <= 0) {
-            TakeLine(bytes.substr(lineStart), values);
-            break;
-        }
-        // A line longer than the buffer is no element of one value: it is passed over.
-        kept = filled - lineStart < buffer.size() / 2 ? filled - lineStart : 0;
-        std::memmove(buffer.data(), buffer.data() + filled - kept, kept);
     }
-    ::close(descriptor);
+    if (!tooLong) {
+        TakeLine(line, values);
+    }
     return values;
 }
 
