@@ -203,7 +203,7 @@ QWidget* CPellaquinDlg::BuildTodaysData() {
     people->addWidget(MakeStaticText(this, "Players at least:"), 0, 0);
     m_players = MakeChoiceBox(this, ID_PLAYERS, PLAYER_COUNTS);
     people->addWidget(m_players, 0, 1);
-    people->addWidget(MakeCheckBox(this, ID_SIMULTANEOUS, "Play at once"), 1, 0, 1, 2);
+    people->addWidget(MakeCheckBox(this, ID_SIMULTANEOUS, "play at once"), 1, 0, 1, 2);
     people->addWidget(MakeStaticText(this, "Rated:"), 2, 0);
     m_bestGames = MakeChoiceBox(this, ID_BEST_GAMES, BEST_GAMES_SECTIONS);
     people->addWidget(m_bestGames, 2, 1);

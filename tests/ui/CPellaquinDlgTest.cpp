@@ -149,7 +149,9 @@ private slots:
                                                        {1023, "Not"},
                                                        {1013, "No Clones"},
                                                        {1014, "No Samples"},
-                                                       {1015, "Playable"}};
+                                                       {1015, "Playable"},
+                                                       {1108, "play at once"},
+                                                       {1120, "Only sets I have"}};
         for (const auto& [id, caption] : buttons) {
             QCOMPARE(test::Control<QAbstractButton>(*window, id)->text(), QString(caption));
         }
