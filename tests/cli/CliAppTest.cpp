@@ -239,13 +239,5 @@ TEST(CliAppTest, UsageAndHelp) {
     }
 }
 
-// --version needs no subcommand and names the version project() sets, as the package does.
-TEST(CliAppTest, Version) {
-    CliRun version = RunTool({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "pellaquin-cli " PELLAQUIN_VERSION "\n");
-    EXPECT_EQ(version.err, "");
-}
-
 } // namespace
 } // namespace pellaquin
