@@ -230,14 +230,6 @@ private slots:
         }
     }
 
-    // An empty command line is refused before anything runs.
-    void emptyCommandIsRefused() {
-        auto window = OpenWindow(DataPath("listxml_small.xml"));
-        MessageLog refused = Go(*window, "", true, false);
-        QCOMPARE(refused.texts, std::vector<QString>{"Error! Nothing to search for"});
-        QVERIFY(!test::Control<QGroupBox>(*window, Dlg::ID_VIEW_GROUP)->isVisibleTo(window.get()));
-    }
-
     // Window and File, alone and together: the view, the label, and the file appended to each time.
     void windowAndFileCombinations() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
