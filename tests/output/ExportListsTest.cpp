@@ -161,7 +161,7 @@ TEST_F(ExportReadBackTest, RealReadersReadTheLists) {
     EXPECT_EQ(fields[9], "joystick (8-way),trackball");
 
     m_request.exportType = ExportType::TABLE;
-    m_request.exports.fields = "description,manufacturer,controls";
+    m_request.exports.fields = "description,, manufacturer , ,controls";
     std::vector<std::vector<std::string>> rows = ReadCsv(List(OutputType::NAMES, "name=quoted"), ',');
     EXPECT_EQ(rows,
               (std::vector<std::vector<std::string>>{{"description", "manufacturer", "controls"},

@@ -30,6 +30,16 @@ private:
     std::size_t m_left;
 };
 
+// A memory list is patched where it holds bytes, never past its end.
+TEST(MemorySinkTest, WritesAtOnlyWhatItHolds) {
+    MemorySink sink;
+    sink.Write("abc");
+    EXPECT_TRUE(sink.WriteAt(1, "xy"));
+    EXPECT_FALSE(sink.WriteAt(2, "xy"));
+    EXPECT_FALSE(sink.WriteAt(-1, "x"));
+    EXPECT_EQ(sink.Bytes(), "axy");
+}
+
 // An empty command is refused before anything is read or written; one of double quotes only is the
 // empty search command, which keeps every game.
 TEST_F(ListRunTest, EmptyAndQuotesOnlyCommands) {

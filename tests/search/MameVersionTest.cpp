@@ -26,6 +26,7 @@ TEST(MameVersionTest, OrdersReleasesAsTheyCameOut) {
     }
     EXPECT_EQ(MameVersion::Parse("0.37B7"), MameVersion::Parse("0.37b7"));
     EXPECT_EQ(MameVersion::Parse("0.71U3P"), MameVersion::Parse("0.71u3p"));
+    EXPECT_TRUE(MameVersion::Parse("0.123456789")); // nine digits fit; ten do not
 }
 
 // A text that fits none of the forms names no release.

@@ -136,6 +136,8 @@ TEST(RecordStructureReaderTest, ReadsAfreshAndStartTagsOnly) {
     EXPECT_EQ(Summary(reader.Read(first, RecordPart::START_TAG)), "name=a cloneof=p");
     EXPECT_EQ(Summary(reader.Read(second, RecordPart::START_TAG)), "name=b desc=B > A players=/1");
     EXPECT_EQ(Summary(reader.Read("<game name=\"cut", RecordPart::START_TAG)), "name=cut");
+    // A tag whose name only begins like the record's is no start tag.
+    EXPECT_EQ(Summary(reader.Read("<gameplay x=\"1\"/><game name=\"g\"/>", RecordPart::START_TAG)), "name=g");
     // A ROM set's part ends where MAME's chips, screens and inputs begin.
     EXPECT_EQ(Summary(reader.Read("<machine name=\"s\"><year>1</year><rom name=\"r\" size=\"1\"/>"
                                   "<device_ref name=\"d\"/><chipset/><chip name=\"z\"/><rom name=\"late\"/>"
