@@ -55,7 +55,6 @@ ScratchFile::ScratchFile(std::string_view suffix) {
 
 ScratchFile::~ScratchFile() {
     ::unlink(m_path.c_str());
-    ::unlink((m_path + ".bad").c_str());
 }
 
 void ScratchFile::Write(std::string_view bytes) const {

@@ -16,8 +16,7 @@ std::string_view AsText(const std::uint8_t* data, std::size_t size);
 // Takes from `text` everything up to its first line feed (which is dropped); all of it when it has none.
 std::string_view TakeLine(std::string_view& text);
 
-// One file per process under the temporary folder, rewritten for every input and removed at exit,
-// with the ".bad" copy the settings store makes of a malformed file.
+// One file per process under the temporary folder, rewritten for every input and removed at exit.
 class ScratchFile {
 public:
     explicit ScratchFile(std::string_view suffix);

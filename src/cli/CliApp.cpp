@@ -1,6 +1,6 @@
 #include "cli/CliApp.h"
 
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "cli/DataCommands.h"
 #include "cli/ListCommand.h"
 #include "platform/SamplesFolder.h"
@@ -91,7 +91,11 @@ bool TakeStoredInput(const CLI::Option& input, SelectionOptions& options, std::o
     if (input.count() > 0) {
         return true;
     }
-    std::optional<StoredSettings> stored = LoadStoredSettings();
+    SettingsLoad load = ReadStoredSettings();
+    if (!load.problem.empty()) {
+        err << "The settings cannot be read: " << load.problem << '\n';
+    }
+    std::optional<StoredSettings>& stored = load.settings;
     if (!stored || stored->inputXmlFile.empty()) {
         err << "No input file: give one with --input, or choose one in the window's settings and press \"Set\"\n";
         return false;

@@ -18,7 +18,7 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "records/InputOpening.h"
 #include "records/TagVocabulary.h"

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "output/ListRequest.h"
 #include "platform/FileDialogSeam.h"
 #include "records/GameBrowser.h"

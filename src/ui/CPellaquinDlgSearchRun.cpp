@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
 #include "records/RecordReader.h"

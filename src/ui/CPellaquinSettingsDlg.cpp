@@ -13,7 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/FileDialogSeam.h"

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 
 class QLineEdit;
 class QListWidget;

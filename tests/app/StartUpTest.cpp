@@ -12,9 +12,9 @@
 #include <QTest>
 
 #include "DialogScript.h"
-#include "app/RegistryKey.h"
 #include "app/StartUp.h"
 #include "support/ScopedConditions.h"
+#include "support/TestFiles.h"
 #include "ui/CMameBrowser.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/CPellaquinSettingsDlg.h"
@@ -29,12 +29,12 @@ private:
     // A fresh folder per test for its files and its settings store.
     std::unique_ptr<QTemporaryDir> m_folder;
 
-    std::string StoreFile() const { return m_folder->filePath("pellaquin/user.reg").toStdString(); }
+    std::string StoreFile() const { return m_folder->filePath("pellaquin/pellaquin.conf").toStdString(); }
 
-    static void Store(const std::string& name, const std::string& value) {
-        CRegistryKey writer(CRegistryKey::MODE_CREATE);
-        QVERIFY(writer.Open("Software\\Pellaquin"));
-        writer.Value(name).SetText(value);
+    // A settings file holding only `name`'s value, as a user may write it.
+    void Store(const std::string& name, const std::string& value) const {
+        QVERIFY(QDir(m_folder->path()).mkpath("pellaquin"));
+        std::ofstream(StoreFile()) << "[General]\n" << name << "=" << value << "\n";
     }
 
 private slots:
@@ -59,6 +59,31 @@ private slots:
             QCOMPARE(inputPath, std::string());
             QVERIFY(!QFile::exists(QString::fromStdString(StoreFile())));
         }
+    }
+
+    // A damaged settings file is said, with its line, and the start is a first run that leaves the file as
+    // it was.
+    void damagedSettingsStartAsFirstRun() {
+        Store("inputXMLFile", "\"/unclosed.xml");
+        const std::string damaged = test::ReadWholeFile(StoreFile());
+        std::vector<QString> shown;
+        QString message;
+        test::ScriptedModals prompts([&](QDialog& prompt) {
+            shown.push_back(prompt.metaObject()->className());
+            if (auto* box = qobject_cast<QMessageBox*>(&prompt)) {
+                message = box->text();
+                test::Confirm(prompt);
+            } else {
+                test::Click(prompt, 2);
+            }
+        });
+        std::string inputPath;
+        RunStartUp(inputPath);
+        QCOMPARE(shown, (std::vector<QString>{"QMessageBox", "pellaquin::CMameBrowser"}));
+        QVERIFY2(message.contains(QString::fromStdString(StoreFile() + ", line 2: inputXMLFile: a quoted value has no "
+                                                                       "closing quote")),
+                 qPrintable(message));
+        QCOMPARE(test::ReadWholeFile(StoreFile()), damaged);
     }
 
     // "Next >>>" asks once about the MAME on PATH, then opens the settings window; "Yes" and "Set" open the main

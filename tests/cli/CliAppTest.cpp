@@ -1,5 +1,5 @@
 #include "cli/CliApp.h"
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "cli/CliRun.h"
 #include "data/MergeUtility.h"
 
@@ -121,8 +121,8 @@ TEST(CliAppTest, FailuresAndTheirMessages) {
     EXPECT_EQ(RunTool({"list", "--input", LISTING, "--type", "csv"}).err, "Error! Nothing to search for\n");
 }
 
-// Without --input, list and count take the window's input file and say which; with none stored they
-// name --input and end with a usage error.
+// Without --input, list and count take the window's input file and say which; with none stored, or a
+// settings file that cannot be read (said with its line), they name --input and end with a usage error.
 TEST(CliAppTest, StoredInput) {
     test::TemporaryFolder folder;
     test::ScopedEnvironment config("XDG_CONFIG_HOME", folder.Path().string());
@@ -134,6 +134,13 @@ TEST(CliAppTest, StoredInput) {
     EXPECT_EQ(stored.status, 0);
     EXPECT_EQ(stored.out, "sf2\n");
     EXPECT_EQ(stored.err, "Input: " + LISTING + "\nFound:1 matches\n");
+
+    std::string file = folder.Write("pellaquin/pellaquin.conf", "[General]\ninputXMLFile=\"" + LISTING + "\n");
+    CliRun damaged = RunTool({"count", "--find", "="});
+    EXPECT_EQ(damaged.status, 2);
+    EXPECT_TRUE(damaged.err.starts_with("The settings cannot be read: " + file +
+                                        ", line 2: inputXMLFile: a quoted value has no closing quote\n"))
+        << damaged.err;
 }
 
 // The exports take their options; standard error says what front-end lists left out and when text was

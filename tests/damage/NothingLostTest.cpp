@@ -1,8 +1,8 @@
-#include "app/RegistryStoreFile.h"
 #include "cli/CliRun.h"
 #include "data/MergeUtility.h"
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
+#include "settings/StoredSettings.h"
 
 #include "damage/DamageSupport.h"
 #include "support/FailingReads.h"
@@ -25,7 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string OLD = "the previous file\n";
-constexpr std::string_view KEY = "HKEY_CURRENT_USER\\Software\\Pellaquin";
 
 using test::CliRun;
 using test::RunTool;
@@ -110,7 +109,7 @@ TEST_F(NothingLostTest, WritersFillATemporaryFileBesideTheTarget) {
     EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
 }
 
-// The command line's lists and the settings store replace their file by renaming a new one over it:
+// The command line's lists replace their file by renaming a new one over it:
 // the target is a new file afterwards, with nothing else left in the folder.
 TEST_F(NothingLostTest, CompleteWritesReplaceTheFileWhole) {
     for (const char* type : {"names", "mala"}) {
@@ -122,11 +121,6 @@ TEST_F(NothingLostTest, CompleteWritesReplaceTheFileWhole) {
         EXPECT_NE(Inode(m_target), before);
         EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"listing.xml", "target"}));
     }
-
-    std::string store = m_folder.Write("user.reg", "Windows Registry Editor Version 5.00\n");
-    ino_t before = Inode(store);
-    EXPECT_TRUE(RegistryStoreFile(store).WriteValue(KEY, {"inputXMLFile", REG_SZ, std::string("/a\0", 3)}));
-    EXPECT_NE(Inode(store), before);
 }
 
 // A full disk part-way through leaves the previous file whole, no temporary file, and a message.
@@ -147,14 +141,6 @@ TEST_F(NothingLostTest, FullDiskLeavesThePreviousFile) {
         EXPECT_NE(run.err.find("Cannot write the output file " + m_target), std::string::npos) << run.err;
         ExpectTargetUntouched();
     }
-
-    std::string store = m_folder.Write("user.reg", "Windows Registry Editor Version 5.00\n");
-    {
-        test::FileSizeLimit limit(100);
-        EXPECT_FALSE(RegistryStoreFile(store).WriteValue(KEY, {"v", REG_SZ, std::string(200, 'x') + '\0'}));
-    }
-    EXPECT_EQ(test::ReadWholeFile(store), "Windows Registry Editor Version 5.00\n");
-    fs::remove(store);
     ExpectTargetUntouched();
 }
 
@@ -232,9 +218,9 @@ TEST_F(NothingLostTest, UnwritablePlaces) {
     }
     EXPECT_EQ(test::FolderNames(locked), std::set<std::string>{"list.txt"});
     EXPECT_EQ(test::FolderNames(open), std::set<std::string>{"list.txt"});
-    std::string store = (locked / "user.reg").string();
-    EXPECT_FALSE(RegistryStoreFile(store).WriteValue(KEY, {"v", REG_SZ, std::string("x\0", 2)}));
-    EXPECT_FALSE(fs::exists(store));
+    test::ScopedEnvironment config("XDG_CONFIG_HOME", locked.string());
+    EXPECT_FALSE(SaveStoredSettings({"/a.xml"}));
+    EXPECT_EQ(test::FolderNames(locked), std::set<std::string>{"list.txt"});
 }
 
 // A listing that fails to read part-way replaces no list or merged file and says so; a list to standard

@@ -20,7 +20,7 @@
 #include <QUrl>
 
 #include "DialogScript.h"
-#include "app/StoredSettings.h"
+#include "settings/StoredSettings.h"
 #include "platform/SamplesFolder.h"
 #include "support/FailingReads.h"
 #include "support/ScriptedFileDialogs.h"

@@ -19,9 +19,8 @@
 #include <QUrl>
 
 #include "DialogScript.h"
-#include "app/RegistryStoreFile.h"
-#include "app/SettingsLocation.h"
-#include "app/StoredSettings.h"
+#include "settings/SettingsLocation.h"
+#include "settings/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/SamplesFolder.h"
@@ -46,10 +45,9 @@ void Store(const StoredSettings& paths) {
     QVERIFY(SaveStoredSettings(paths));
 }
 
-// The stored values in file order, or nothing when the key was never created.
-std::optional<std::vector<StoredValue>> StoredValues() {
-    return RegistryStoreFile(SettingsLocation::ForCurrentUser().StoreFile())
-        .ReadKey("HKEY_CURRENT_USER\\Software\\Pellaquin");
+// Whether a settings file was written.
+bool Stored() {
+    return std::filesystem::exists(SettingsLocation::ForCurrentUser().SettingsFile());
 }
 
 std::string FieldText(const QWidget& window, int id) {
@@ -201,9 +199,9 @@ private slots:
         QCOMPARE(FieldText(*dialog, Dlg::ID_LISTING_PATH), yes ? captured : std::string());
         QCOMPARE(std::filesystem::exists(captured), yes);
         QVERIFY(Enabled(*dialog, Dlg::ID_SET));
-        QVERIFY(!StoredValues());
+        QVERIFY(!Stored());
         test::Click(*dialog, Dlg::ID_CANCEL);
-        QVERIFY(!StoredValues());
+        QVERIFY(!Stored());
         QCOMPARE(dialog->InputPath(), yes ? captured : samples);
     }
 
@@ -271,8 +269,8 @@ private slots:
         QVERIFY(Enabled(*dialog, Dlg::ID_MERGE));
     }
 
-    // "Set" stores the four paths in their own values, in order, with the input path as typed at the end, then
-    // nplayers.ini, the further ini files and the folders of the sets, as added and removed.
+    // "Set" stores the four paths, with the input path as typed at the end, then nplayers.ini, the further ini
+    // files and the folders of the sets, as added and removed.
     void setStoresEverySetting() {
         std::string listing = WriteFile("list.xml", LISTING);
         auto dialog = Open();
@@ -291,37 +289,15 @@ private slots:
         test::Click(*dialog, Dlg::ID_SET);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->InputPath(), std::string("/typed/input.xml"));
-        std::optional<std::vector<StoredValue>> stored = StoredValues();
+        std::optional<StoredSettings> stored = LoadStoredSettings();
         QVERIFY(stored);
-        auto text = [](std::string_view name, std::string value) {
-            return StoredValue{std::string(name), REG_SZ, value + '\0'};
-        };
-        std::vector<StoredValue> expected = {text("inputXMLFile", "/typed/input.xml"),
-                                             text("listXMLFile", listing),
-                                             text("catverFile", "/v.ini"),
-                                             text("controlsFile", "/c.xml"),
-                                             text("nplayersFile", "/np.ini"),
-                                             text("iniFile1", "/b.ini"),
-                                             text("iniFileCount", "1"),
-                                             text("availableFolder1", "/roms"),
-                                             text("availableFolderCount", "1"),
-                                             text("windowGeometry", "")};
-        // The export options, at their defaults.
-        for (const auto& [name, value] :
-             std::vector<std::pair<std::string_view, std::string>>{{"romFolder", ""},
-                                                                   {"romExtension", ".zip"},
-                                                                   {"emulator", "mame"},
-                                                                   {"corePath", "DETECT"},
-                                                                   {"coreName", "DETECT"},
-                                                                   {"collection", "MAME"},
-                                                                   {"launch", "mame {file.basename}"},
-                                                                   {"datName", "Pellaquin selection"},
-                                                                   {"tableFields", ExportOptions{}.fields},
-                                                                   {"tableDelimiter", ","},
-                                                                   {"folderTitle", "Pellaquin selection"}}) {
-            expected.push_back(text(name, value));
-        }
-        QVERIFY(*stored == expected);
+        QCOMPARE(stored->inputXmlFile, std::string("/typed/input.xml"));
+        QCOMPARE(stored->listXmlFile, listing);
+        QCOMPARE(stored->catverFile, std::string("/v.ini"));
+        QCOMPARE(stored->controlsFile, std::string("/c.xml"));
+        QCOMPARE(stored->nplayersFile, std::string("/np.ini"));
+        QCOMPARE(stored->iniFiles, std::vector<std::string>{"/b.ini"});
+        QCOMPARE(stored->availableFolders, std::vector<std::string>{"/roms"});
     }
 
     // Settings that cannot be stored are said not to be, and the window still closes.
@@ -362,7 +338,7 @@ private slots:
         test::Click(*dialog, Dlg::ID_CANCEL);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         QCOMPARE(dialog->InputPath(), std::string("/browsed.xml"));
-        QVERIFY(!StoredValues());
+        QVERIFY(!Stored());
     }
 
     // Opening shows each stored path in its own field and judges "Set" and "Merge!" by them.

@@ -4,10 +4,11 @@
 
 namespace pellaquin {
 
-// Where the per-user settings store lives: the file user.reg in a settings folder.
+// Where the current user's settings file lives: pellaquin.conf in a settings folder, beside which
+// earlier versions kept user.reg.
 class SettingsLocation {
 public:
-    // The store in `folder`. An empty folder means there is no store: it reads as missing and cannot
+    // The settings in `folder`. An empty folder means there are none: they read as missing and cannot
     // be written.
     explicit SettingsLocation(std::filesystem::path folder);
 
@@ -17,8 +18,10 @@ public:
     static SettingsLocation ForCurrentUser();
 
     const std::filesystem::path& Folder() const { return m_folder; }
-    // The store file in the folder, or an empty path when there is no folder.
-    std::filesystem::path StoreFile() const;
+    // The settings file in the folder, or an empty path when there is no folder.
+    std::filesystem::path SettingsFile() const;
+    // The store file of earlier versions in the folder, or an empty path when there is no folder.
+    std::filesystem::path LegacyStoreFile() const;
 
 private:
     std::filesystem::path m_folder;

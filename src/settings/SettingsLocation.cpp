@@ -1,4 +1,4 @@
-#include "app/SettingsLocation.h"
+#include "settings/SettingsLocation.h"
 
 #include "platform/UserFolder.h"
 
@@ -12,7 +12,11 @@ SettingsLocation SettingsLocation::ForCurrentUser() {
     return SettingsLocation(UserFolder("XDG_CONFIG_HOME", ".config"));
 }
 
-std::filesystem::path SettingsLocation::StoreFile() const {
+std::filesystem::path SettingsLocation::SettingsFile() const {
+    return m_folder.empty() ? std::filesystem::path() : m_folder / "pellaquin.conf";
+}
+
+std::filesystem::path SettingsLocation::LegacyStoreFile() const {
     return m_folder.empty() ? std::filesystem::path() : m_folder / "user.reg";
 }
 
