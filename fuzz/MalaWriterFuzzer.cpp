@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.Open(file.Path()) != InputFile::OpenResult::OK) {
         fuzz::Fail("cannot open the scratch file");
     }
-    ListRequest request{OutputType::MALA, command};
+    ListRequest request{ListType::MALA, command};
     request.mala = settings;
     MemorySink sink;
     ListResult result = RunList(input, request, sink);

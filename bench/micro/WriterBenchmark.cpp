@@ -15,7 +15,7 @@ namespace {
 // Whole lists over the generated listing, as pellaquin-cli runs them but without its process and
 // output file: reading, matching and extraction together, to weigh the parts above against. Timed by
 // the clock on the wall, since the writers share their work with a second thread.
-void RunWriter(benchmark::State& state, OutputType type, std::string_view command) {
+void RunWriter(benchmark::State& state, ListType type, std::string_view command) {
     std::string path = BenchmarkDataPath("classic.xml");
     std::int64_t bytes = 0;
     std::int64_t matches = 0;
@@ -34,7 +34,7 @@ void RunWriter(benchmark::State& state, OutputType type, std::string_view comman
 }
 
 void BM_WriteNameList(benchmark::State& state, std::string_view command) {
-    RunWriter(state, OutputType::NAMES, command);
+    RunWriter(state, ListType::NAMES, command);
 }
 BENCHMARK_CAPTURE(BM_WriteNameList, originals_working, std::string_view("!cloneof & !emulation=preliminary"))
     ->Unit(benchmark::kMillisecond)
@@ -45,12 +45,12 @@ BENCHMARK_CAPTURE(BM_WriteNameList, wizard_default,
     ->UseRealTime();
 
 void BM_WriteCsvList(benchmark::State& state) {
-    RunWriter(state, OutputType::CSV, "<description>,<game name=,year,manufacturer,buttons=,rotate=");
+    RunWriter(state, ListType::CSV, "<description>,<game name=,year,manufacturer,buttons=,rotate=");
 }
 BENCHMARK(BM_WriteCsvList)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WriteMalaList(benchmark::State& state) {
-    RunWriter(state, OutputType::MALA, "=");
+    RunWriter(state, ListType::MALA, "=");
 }
 BENCHMARK(BM_WriteMalaList)->Unit(benchmark::kMillisecond)->UseRealTime();
 

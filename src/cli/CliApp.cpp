@@ -1,13 +1,15 @@
 #include "cli/CliApp.h"
 
-#include "settings/StoredSettings.h"
 #include "cli/DataCommands.h"
 #include "cli/ListCommand.h"
+#include "output/ListType.h"
 #include "platform/SamplesFolder.h"
 #include "search/WizardChoices.h"
+#include "settings/StoredSettings.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <ostream>
@@ -17,34 +19,30 @@ namespace pellaquin {
 
 namespace {
 
-constexpr const char* LIST_EXAMPLES = R"(Examples, one per list type:
-  pellaquin-cli list --input listxml.xml --type xml --find '!cloneof & rotate=90' --output vertical.xml
-  pellaquin-cli list --input listxml.xml --type csv --columns '<description>,<game name=,year,' --delimiter ';'
-  pellaquin-cli list --input listxml.xml --type batch --find '!cloneof' --template 'copy %ROM%.png snaps'
-  pellaquin-cli list --input listxml.xml --type descriptions --find 'name=cocktail' --window
-  pellaquin-cli list --input listxml.xml --type names --find '!cloneof & !emulation=preliminary'
-  pellaquin-cli list --input merged.xml --type mala --find '<category>shooter' --title 'Shooters' --output shooters.mlg
-  pellaquin-cli list --input listxml.xml --type atomicfe --find '(rotate=90 | rotate=270)' --window
-  pellaquin-cli list --input merged.xml --type attract --find '!cloneof' --emulator mame --output romlists/mame.txt
-  pellaquin-cli list --input listxml.xml --type emulationstation --find '!cloneof & !emulation=preliminary' --output gamelist.xml
-  pellaquin-cli list --input listxml.xml --type retroarch --find '!cloneof' --rom-folder /home/me/roms --output MAME.lpl
-  pellaquin-cli list --input merged.xml --type pegasus --find '<category>shooter' --collection Shooters --output metadata.pegasus.txt
-  pellaquin-cli list --input listxml.xml --type dat --find '!cloneof & (rotate=90 | rotate=270)' --dat-name Vertical --output vertical.dat
-  pellaquin-cli list --input merged.xml --type table --find '!cloneof' --fields 'name,description,year,nplayers' --output games.csv
-  pellaquin-cli list --input listxml.xml --type mame-ini --find 'ways=4' --title 'Four ways' --output folders/fourways.ini)";
-
 constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
   The search command is that of --find, of --wizard, or both, which must then both hold. --wizard names
   the boxes of the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
 )";
 
-// Options whose value may itself begin with "-" or "!", as negated search terms do.
-const std::set<std::string, std::less<>> VALUE_OPTIONS = {
-    "--input",    "--type",      "--find",      "--columns",     "--delimiter",    "--template",   "--title",
-    "--output",   "--listxml",   "--controls",  "--catver",      "--nplayers",     "--ini",        "--mame",
-    "--wizard",   "--prefer",    "--available", "--added-since", "--added-before", "--rom-folder", "--rom-extension",
-    "--emulator", "--core-path", "--core-name", "--collection",  "--launch",       "--dat-name",   "--fields",
-};
+// An example of each list type.
+std::string ListExamples() {
+    std::string examples = "Examples, one per list type:";
+    for (const ListTypeInfo& type : ListTypes()) {
+        examples += "\n  pellaquin-cli list " + std::string(type.example);
+    }
+    return examples;
+}
+
+// The option's help, after the list types that take it.
+std::string ExportOptionHelp(const ExportOptionInfo& option) {
+    std::string help;
+    for (const ListTypeInfo& type : ListTypes()) {
+        if (std::find(type.options.begin(), type.options.end(), option.option) != type.options.end()) {
+            help += (help.empty() ? "" : ", ") + std::string(type.name);
+        }
+    }
+    return help + ": " + std::string(option.help);
+}
 
 // `text` broken at blanks into lines of at most `width` bytes, each after `indent`.
 std::string Wrapped(std::string_view text, std::string_view indent, std::size_t width) {
@@ -105,11 +103,28 @@ bool TakeStoredInput(const CLI::Option& input, SelectionOptions& options, std::o
     return true;
 }
 
-// "--find -cloneof" becomes "--find=-cloneof", so the value is never taken for an option.
-std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args) {
+// The long names of every option of `app`'s subcommands that takes a value.
+std::set<std::string, std::less<>> ValueOptions(CLI::App& app) {
+    std::set<std::string, std::less<>> names;
+    for (const CLI::App* command : app.get_subcommands([](CLI::App*) { return true; })) {
+        for (const CLI::Option* option : command->get_options()) {
+            if (option->get_items_expected_max() > 0) {
+                for (const std::string& name : option->get_lnames()) {
+                    names.insert("--" + name);
+                }
+            }
+        }
+    }
+    return names;
+}
+
+// "--find -cloneof" becomes "--find=-cloneof", so a value that may begin with "-" or "!", as negated
+// search terms do, is never taken for an option.
+std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args,
+                                          const std::set<std::string, std::less<>>& valueOptions) {
     std::vector<std::string> joined;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (i > 0 && i + 1 < args.size() && VALUE_OPTIONS.count(args[i]) != 0 && !args[i + 1].empty() &&
+        if (i > 0 && i + 1 < args.size() && valueOptions.count(args[i]) != 0 && !args[i + 1].empty() &&
             args[i + 1].front() == '-') {
             joined.push_back(args[i] + "=" + args[i + 1]);
             ++i;
@@ -126,7 +141,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("pellaquin-cli ") + PELLAQUIN_VERSION);
-    app.footer(std::string(LIST_EXAMPLES) + "\n\n" + SELECTION_HELP + Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
+    app.footer(ListExamples() + "\n\n" + SELECTION_HELP + Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
 
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "Write the list of the games that match a search command");
@@ -140,23 +155,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
                             "MaLa list title; mame-ini folder name (default: Pellaquin selection)");
     listCommand->add_flag("--window", list.window, "Convert line ends as the view shows them (\\r\\n, .zip\\r\\n)");
     listCommand->add_option("--output", list.outputPath, "Write to this file, replacing it (needed by mala)");
-    ExportOptions& exports = list.exports;
-    listCommand->add_option("--rom-folder", exports.romFolder,
-                            "Where the sets live, for the paths in emulationstation, retroarch and pegasus lists "
-                            "(default: ./, for retroarch the current folder)");
-    listCommand->add_option("--rom-extension", exports.romExtension, "The sets' file extension")->capture_default_str();
-    listCommand->add_option("--emulator", exports.emulator, "attract: the emulator's name")->capture_default_str();
-    listCommand->add_option("--core-path", exports.corePath, "retroarch: the core's path")->capture_default_str();
-    listCommand->add_option("--core-name", exports.coreName, "retroarch: the core's name")->capture_default_str();
-    listCommand->add_option("--collection", exports.collection, "pegasus: the collection's name")
-        ->capture_default_str();
-    listCommand->add_option("--launch", exports.launch, "pegasus: the launch command")->capture_default_str();
-    listCommand->add_option("--dat-name", exports.datName, "dat: the DAT's name")->capture_default_str();
-    listCommand
-        ->add_option("--fields", exports.fields,
-                     "table: its columns; also romof, sourcefile, controls, ways, display and any element of a "
-                     "merged file (nplayers, veradded, bestgames...)")
-        ->capture_default_str();
+    for (const ExportOptionInfo& option : ExportOptionTable()) {
+        if (!option.flag.empty()) {
+            listCommand->add_option(std::string(option.flag), list.exports.*option.member, ExportOptionHelp(option))
+                ->capture_default_str();
+        }
+    }
 
     SelectionOptions count;
     CLI::App* countCommand = app.add_subcommand("count", "Print how many games match a search command");
@@ -180,7 +184,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     captureCommand->add_option("--mame", mamePath, "MAME's program; any other file is taken as the listing")
         ->required();
 
-    std::vector<std::string> joined = JoinOptionValues(args);
+    std::vector<std::string> joined = JoinOptionValues(args, ValueOptions(app));
     std::vector<char*> argv;
     for (std::string& arg : joined) {
         argv.push_back(arg.data());

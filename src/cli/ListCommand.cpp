@@ -5,8 +5,6 @@
 #include "records/InputOpening.h"
 #include "search/WizardChoices.h"
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 #include <ostream>
 
@@ -15,30 +13,6 @@ namespace pellaquin {
 namespace {
 
 constexpr int USAGE_ERROR = 2;
-
-struct ListType {
-    std::string_view name;
-    OutputType type;
-    ExportType exportType;
-};
-
-// Every list type by its name, in the order the help names them. An export runs in place of its type.
-constexpr ListType TYPES[] = {
-    {"xml", OutputType::XML, ExportType::NONE},
-    {"csv", OutputType::CSV, ExportType::NONE},
-    {"batch", OutputType::BATCH, ExportType::NONE},
-    {"descriptions", OutputType::DESCRIPTIONS, ExportType::NONE},
-    {"names", OutputType::NAMES, ExportType::NONE},
-    {"mala", OutputType::MALA, ExportType::NONE},
-    {"atomicfe", OutputType::ATOMIC_FE, ExportType::NONE},
-    {"attract", OutputType::NAMES, ExportType::ATTRACT},
-    {"emulationstation", OutputType::NAMES, ExportType::EMULATIONSTATION},
-    {"retroarch", OutputType::NAMES, ExportType::RETROARCH},
-    {"pegasus", OutputType::NAMES, ExportType::PEGASUS},
-    {"dat", OutputType::NAMES, ExportType::DAT},
-    {"table", OutputType::NAMES, ExportType::TABLE},
-    {"mame-ini", OutputType::NAMES, ExportType::MAME_INI},
-};
 
 bool OpenInput(const std::string& path, InputFile& input, std::ostream& err) {
     std::string header;
@@ -92,26 +66,24 @@ int Report(const ListResult& result, const ListRequest& request, const std::stri
 
 std::vector<std::string> ListTypeNames() {
     std::vector<std::string> names;
-    for (const ListType& type : TYPES) {
+    for (const ListTypeInfo& type : ListTypes()) {
         names.emplace_back(type.name);
     }
     return names;
 }
 
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err) {
-    const ListType* type = std::find_if(std::begin(TYPES), std::end(TYPES),
-                                        [&](const ListType& known) { return known.name == options.type; });
-    if (type == std::end(TYPES)) {
+    const ListTypeInfo* type = FindListType(options.type);
+    if (type == nullptr) {
         err << "Unknown list type " << options.type << '\n';
         return USAGE_ERROR;
     }
-    bool exporting = type->exportType != ExportType::NONE;
-    OutputType outputType = type->type;
-    if (outputType == OutputType::MALA && options.outputPath.empty()) {
+    if (type->type == ListType::MALA && options.outputPath.empty()) {
         err << "The mala list is written to a file: give it with --output\n";
         return USAGE_ERROR;
     }
-    if (outputType == OutputType::CSV && !options.selection.wizard.empty()) {
+    bool columns = type->dialog == ListOptionsDialog::COLUMNS;
+    if (columns && !options.selection.wizard.empty()) {
         err << "The csv list takes its columns, not a search: --wizard cannot be used with it\n";
         return USAGE_ERROR;
     }
@@ -120,24 +92,21 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
         return 1;
     }
     ListRequest request;
-    request.type = outputType;
-    request.fieldSeparator = outputType == OutputType::CSV ? options.delimiter : ",";
+    request.type = type->type;
+    request.fieldSeparator = columns ? options.delimiter : ",";
     request.batchTemplate = options.batchTemplate;
     request.mala.title = options.title;
     request.windowLineEnds = options.window;
-    if (exporting) {
-        request.exportType = type->exportType;
-        request.exports = options.exports;
-        request.exports.tableDelimiter = options.delimiter;
-        if (!options.title.empty()) {
-            request.exports.folderTitle = options.title;
-        }
+    request.exports = options.exports;
+    request.exports.tableDelimiter = options.delimiter;
+    if (!options.title.empty()) {
+        request.exports.folderTitle = options.title;
     }
     std::optional<ListRequest> selected = Selection(options.selection, input, request, err);
     if (!selected) {
         return USAGE_ERROR;
     }
-    if (outputType == OutputType::CSV) {
+    if (columns) {
         selected->command = options.columns;
     }
     if (options.selection.verbose) {
@@ -169,7 +138,7 @@ int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ost
     if (!OpenInput(options.inputPath, input, err)) {
         return 1;
     }
-    std::optional<ListRequest> request = Selection(options, input, {OutputType::NAMES, ""}, err);
+    std::optional<ListRequest> request = Selection(options, input, {ListType::NAMES, ""}, err);
     if (!request) {
         return USAGE_ERROR;
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace pellaquin {
 
@@ -27,5 +29,38 @@ struct ExportOptions {
     // The name of the folder MAME's UI shows for a folder ini.
     std::string folderTitle = "Pellaquin selection";
 };
+
+enum class ExportOption {
+    ROM_FOLDER,
+    ROM_EXTENSION,
+    EMULATOR,
+    CORE_PATH,
+    CORE_NAME,
+    COLLECTION,
+    LAUNCH,
+    DAT_NAME,
+    FIELDS,
+    TABLE_DELIMITER,
+    FOLDER_TITLE,
+};
+
+// Everything the command line, the option dialog and the settings file know of one export option.
+struct ExportOptionInfo {
+    ExportOption option;
+    std::string_view storedName; // the settings file's key
+    // The command line's option; empty for one that an option of the classic lists sets too (--title,
+    // --delimiter).
+    std::string_view flag;
+    std::string_view help;  // the command line's
+    std::string_view label; // the option dialog's row
+    int controlId;          // the option dialog's row
+    std::string ExportOptions::*member;
+};
+
+// Every export option, in the order the settings file and the command line's help list them.
+std::span<const ExportOptionInfo> ExportOptionTable();
+
+// The table's row of `option`.
+const ExportOptionInfo& ExportOptionOf(ExportOption option);
 
 } // namespace pellaquin

@@ -45,7 +45,7 @@ public:
     // The MaLa game list file; the sink must take WriteAt for the game count patched in at the end.
     ListResult WriteMalaList(const ListRequest& request, ByteSink& sink);
 
-    // The lists for front-ends and ROM managers, one per ExportType, with the request's export
+    // The lists for front-ends and ROM managers, with the request's export
     // options. They read each matching record's structure, write text that is UTF-8 whatever the
     // input's bytes, and say in the result when some had to be replaced.
 

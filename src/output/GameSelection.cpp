@@ -100,7 +100,7 @@ std::vector<Candidate> ReadCandidates(InputFile& input, const ListRequest& reque
     ScanCycle scan(input, reader);
     std::string header;
     scan.Start(header);
-    bool searches = request.type != OutputType::CSV;
+    bool searches = request.type != ListType::CSV;
     auto makeWork = [&]() -> GameWork {
         auto extractor = std::make_shared<FieldExtractor>();
         std::size_t clone = extractor->AddColumns(ParseColumnList("cloneof="));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/ExportOptions.h"
+#include "output/ListType.h"
 #include "output/MalaListSettings.h"
 #include "output/SetSteps.h"
 
@@ -10,18 +11,12 @@
 
 namespace pellaquin {
 
-enum class OutputType { XML, CSV, BATCH, DESCRIPTIONS, NAMES, MALA, ATOMIC_FE };
-
-// The lists for today's front-ends and ROM managers. A request for one of them writes it instead of
-// its OutputType.
-enum class ExportType { NONE, ATTRACT, EMULATIONSTATION, RETROARCH, PEGASUS, DAT, TABLE, MAME_INI };
-
 // What one list run is asked for: the same value from the window and from the command line.
 struct ListRequest {
     ListRequest() = default;
-    ListRequest(OutputType listType, std::string searchCommand) : type(listType), command(std::move(searchCommand)) {}
+    ListRequest(ListType listType, std::string searchCommand) : type(listType), command(std::move(searchCommand)) {}
 
-    OutputType type = OutputType::DESCRIPTIONS;
+    ListType type = ListType::DESCRIPTIONS;
     // The search command as typed (for the CSV list, its column list); its double quotes are removed
     // before the run.
     std::string command;
@@ -30,11 +25,10 @@ struct ListRequest {
     // The batch list's line; "%ROM%" stands for each game's name.
     std::string batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
     MalaListSettings mala;
-    // The line ends the window shows: every "\n" of the list becomes "\r\n", and for the Atomic FE list
-    // ".zip\r\n", so each line names the game's zip. The MaLa list has no lines.
+    // The line ends the window shows, the type's windowLineEnd.
     bool windowLineEnds = false;
     SetSteps steps;
-    ExportType exportType = ExportType::NONE;
+    // The options of the lists for front-ends and ROM managers.
     ExportOptions exports;
 };
 

@@ -33,47 +33,6 @@ private:
     std::string m_converted;
 };
 
-ListResult RunWriter(GameScanner& scanner, const ListRequest& request, ByteSink& sink) {
-    switch (request.type) {
-    case OutputType::XML:
-        return scanner.WriteXmlList(request, sink);
-    case OutputType::CSV:
-        return scanner.WriteCsvList(request, sink);
-    case OutputType::BATCH:
-        return scanner.WriteBatchList(request, sink);
-    case OutputType::DESCRIPTIONS:
-        return scanner.WriteDescriptionList(request, sink);
-    case OutputType::NAMES:
-    case OutputType::ATOMIC_FE:
-        return scanner.WriteNameList(request, sink);
-    case OutputType::MALA:
-        return scanner.WriteMalaList(request, sink);
-    }
-    return {};
-}
-
-ListResult RunExport(GameScanner& scanner, const ListRequest& request, ByteSink& sink) {
-    switch (request.exportType) {
-    case ExportType::NONE:
-        break;
-    case ExportType::ATTRACT:
-        return scanner.WriteAttractList(request, sink);
-    case ExportType::EMULATIONSTATION:
-        return scanner.WriteGamelist(request, sink);
-    case ExportType::RETROARCH:
-        return scanner.WriteRetroArchPlaylist(request, sink);
-    case ExportType::PEGASUS:
-        return scanner.WritePegasusList(request, sink);
-    case ExportType::DAT:
-        return scanner.WriteDat(request, sink);
-    case ExportType::TABLE:
-        return scanner.WriteTable(request, sink);
-    case ExportType::MAME_INI:
-        return scanner.WriteMameIni(request, sink);
-    }
-    return {};
-}
-
 } // namespace
 
 std::string OutputNotWritableMessage(std::string_view outputPath) {
@@ -141,18 +100,16 @@ ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink)
         selection = GameSelection::Select(input, run);
     }
     GameScanner scanner(input, selection ? &*selection : nullptr);
+    const ListTypeInfo& type = ListTypeOf(run.type);
+    bool replacedOptions = type.dialog == ListOptionsDialog::EXPORT_OPTIONS && CleanExportOptions(run.exports);
     ListResult result;
-    if (run.exportType != ExportType::NONE) {
-        // The exports' line ends are their formats' own.
-        bool replacedOptions = CleanExportOptions(run.exports);
-        result = RunExport(scanner, run, sink);
-        result.replacedText = result.replacedText || replacedOptions;
-    } else if (run.windowLineEnds && run.type != OutputType::MALA) {
-        LineEndSink converted(sink, run.type == OutputType::ATOMIC_FE ? ".zip\r\n" : "\r\n");
-        result = RunWriter(scanner, run, converted);
+    if (run.windowLineEnds && !type.windowLineEnd.empty()) {
+        LineEndSink converted(sink, type.windowLineEnd);
+        result = (scanner.*type.write)(run, converted);
     } else {
-        result = RunWriter(scanner, run, sink);
+        result = (scanner.*type.write)(run, sink);
     }
+    result.replacedText = result.replacedText || replacedOptions;
     // A scan ends at a read error as at the end of the file; unsaid, a list cut short would pass for the
     // whole one.
     if (input.HadReadError()) {

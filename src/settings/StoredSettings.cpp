@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -38,18 +39,16 @@ const SettingKey KEYS[] = {
     {"iniFiles", &StoredSettings::iniFiles, "iniFile"},
     {"availableFolders", &StoredSettings::availableFolders, "availableFolder"},
     {"windowGeometry", &StoredSettings::windowGeometry},
-    {"romFolder", &ExportOptions::romFolder},
-    {"romExtension", &ExportOptions::romExtension},
-    {"emulator", &ExportOptions::emulator},
-    {"corePath", &ExportOptions::corePath},
-    {"coreName", &ExportOptions::coreName},
-    {"collection", &ExportOptions::collection},
-    {"launch", &ExportOptions::launch},
-    {"datName", &ExportOptions::datName},
-    {"tableFields", &ExportOptions::fields},
-    {"tableDelimiter", &ExportOptions::tableDelimiter},
-    {"folderTitle", &ExportOptions::folderTitle},
 };
+
+// The settings' keys, then the export options' by their stored names.
+std::vector<SettingKey> Keys() {
+    std::vector<SettingKey> keys(std::begin(KEYS), std::end(KEYS));
+    for (const ExportOptionInfo& option : ExportOptionTable()) {
+        keys.push_back({option.storedName, option.member});
+    }
+    return keys;
+}
 
 enum class FileRead { MISSING, READ, UNREADABLE };
 
@@ -76,7 +75,7 @@ bool ReplaceFile(const std::filesystem::path& path, std::string_view bytes) {
 // The settings of a readable settings text; `problem` names the first value that cannot be decoded.
 std::optional<StoredSettings> SettingsOf(const SettingsText& text, SettingsProblem& problem) {
     StoredSettings settings;
-    for (const SettingKey& key : KEYS) {
+    for (const SettingKey& key : Keys()) {
         const SettingsEntry* entry = text.Find(SettingsText::GENERAL, key.name);
         if (entry == nullptr) {
             continue;
@@ -197,7 +196,7 @@ bool SaveStoredSettings(const StoredSettings& settings) {
         return false;
     }
     SettingsText text = kept.value_or(SettingsText());
-    for (const SettingKey& key : KEYS) {
+    for (const SettingKey& key : Keys()) {
         std::string raw = std::visit(
             [&](auto member) {
                 using Member = decltype(member);

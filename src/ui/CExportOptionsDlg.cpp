@@ -12,86 +12,22 @@
 
 namespace pellaquin {
 
-namespace {
-
-struct OptionRow {
-    int id;
-    const char* label;
-    std::string ExportOptions::*option;
-};
-
-constexpr OptionRow ROM_FOLDER{CExportOptionsDlg::ID_ROM_FOLDER,
-                               "Folder of the sets (empty: beside the list):", &ExportOptions::romFolder};
-constexpr OptionRow ROM_EXTENSION{CExportOptionsDlg::ID_ROM_EXTENSION,
-                                  "Extension of the sets:", &ExportOptions::romExtension};
-
-std::vector<OptionRow> RowsOf(ExportType type) {
-    switch (type) {
-    case ExportType::ATTRACT:
-        return {{CExportOptionsDlg::ID_EMULATOR, "Emulator name:", &ExportOptions::emulator}};
-    case ExportType::EMULATIONSTATION:
-        return {ROM_FOLDER, ROM_EXTENSION};
-    case ExportType::RETROARCH:
-        return {ROM_FOLDER,
-                ROM_EXTENSION,
-                {CExportOptionsDlg::ID_CORE_PATH, "Core path (DETECT: RetroArch asks):", &ExportOptions::corePath},
-                {CExportOptionsDlg::ID_CORE_NAME, "Core name:", &ExportOptions::coreName}};
-    case ExportType::PEGASUS:
-        return {ROM_FOLDER,
-                ROM_EXTENSION,
-                {CExportOptionsDlg::ID_COLLECTION, "Collection:", &ExportOptions::collection},
-                {CExportOptionsDlg::ID_LAUNCH, "Launch command:", &ExportOptions::launch}};
-    case ExportType::DAT:
-        return {{CExportOptionsDlg::ID_DAT_NAME, "DAT name:", &ExportOptions::datName}};
-    case ExportType::TABLE:
-        return {{CExportOptionsDlg::ID_FIELDS, "Columns, by name:", &ExportOptions::fields},
-                {CExportOptionsDlg::ID_TABLE_DELIMITER, "Delimiter:", &ExportOptions::tableDelimiter}};
-    case ExportType::MAME_INI:
-        return {{CExportOptionsDlg::ID_FOLDER_TITLE, "Folder name in MAME:", &ExportOptions::folderTitle}};
-    case ExportType::NONE:
-        break;
-    }
-    return {};
-}
-
-} // namespace
-
-const char* ExportTypeCaption(ExportType type) {
-    switch (type) {
-    case ExportType::ATTRACT:
-        return "Attract-Mode romlist";
-    case ExportType::EMULATIONSTATION:
-        return "EmulationStation gamelist";
-    case ExportType::RETROARCH:
-        return "RetroArch playlist";
-    case ExportType::PEGASUS:
-        return "Pegasus metadata";
-    case ExportType::DAT:
-        return "DAT for ROM managers";
-    case ExportType::TABLE:
-        return "Spreadsheet table";
-    case ExportType::MAME_INI:
-        return "MAME folder ini";
-    case ExportType::NONE:
-        break;
-    }
-    return "";
-}
-
-CExportOptionsDlg::CExportOptionsDlg(ExportType type, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(ToQString(std::string(ExportTypeCaption(type)) + " settings"));
+CExportOptionsDlg::CExportOptionsDlg(ListType type, QWidget* parent) : QDialog(parent) {
+    const ListTypeInfo& info = ListTypeOf(type);
+    setWindowTitle(ToQString(std::string(info.caption) + " settings"));
     auto* rows = new QGridLayout;
     int row = 0;
-    for (const OptionRow& option : RowsOf(type)) {
-        QLineEdit* edit = MakeEdit(this, option.id);
+    for (ExportOption shown : info.options) {
+        const ExportOptionInfo& option = ExportOptionOf(shown);
+        QLineEdit* edit = MakeEdit(this, option.controlId);
         rows->addWidget(MakeStaticText(this, option.label), row, 0);
         rows->addWidget(edit, row, 1);
-        if (option.id == ID_ROM_FOLDER) {
+        if (shown == ExportOption::ROM_FOLDER) {
             QPushButton* browse = MakeButton(this, ID_ROM_FOLDER_BROWSE, "Browse");
             connect(browse, &QPushButton::clicked, this, [this, edit] { BrowseForRomFolder(*edit); });
             rows->addWidget(browse, row, 2);
         }
-        m_rows.emplace_back(edit, option.option);
+        m_rows.emplace_back(edit, option.member);
         ++row;
     }
     rows->setColumnStretch(1, 1);

@@ -19,21 +19,11 @@ class CExportOptionsDlg : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int ID_ROM_FOLDER = 1420;
-    static constexpr int ID_ROM_EXTENSION = 1421;
-    static constexpr int ID_EMULATOR = 1422;
-    static constexpr int ID_CORE_PATH = 1423;
-    static constexpr int ID_CORE_NAME = 1424;
-    static constexpr int ID_COLLECTION = 1425;
-    static constexpr int ID_LAUNCH = 1426;
-    static constexpr int ID_DAT_NAME = 1427;
-    static constexpr int ID_FIELDS = 1428;
-    static constexpr int ID_TABLE_DELIMITER = 1429;
-    static constexpr int ID_FOLDER_TITLE = 1430;
+    // The rows' ids are their options' (ExportOptionInfo::controlId); the folder row's "Browse" has its own.
     static constexpr int ID_ROM_FOLDER_BROWSE = 1431;
 
     // The dialog for the list `type`, with the default options, not shown yet.
-    explicit CExportOptionsDlg(ExportType type, QWidget* parent = nullptr);
+    explicit CExportOptionsDlg(ListType type, QWidget* parent = nullptr);
 
     // Puts `options` into the member and into the rows.
     void SetOptions(const ExportOptions& options);
@@ -50,8 +40,5 @@ private:
     // Each row's edit and the option it holds.
     std::vector<std::pair<QLineEdit*, std::string ExportOptions::*>> m_rows;
 };
-
-// The window's caption for the list `type`, as its output choice shows it.
-const char* ExportTypeCaption(ExportType type);
 
 } // namespace pellaquin

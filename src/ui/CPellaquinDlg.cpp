@@ -18,10 +18,10 @@
 #include <QScreen>
 #include <QUrl>
 
-#include "settings/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "records/InputOpening.h"
 #include "records/TagVocabulary.h"
+#include "settings/StoredSettings.h"
 #include "ui/CPellaquinSettingsDlg.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalSeam.h"
@@ -43,7 +43,7 @@ CPellaquinDlg::CPellaquinDlg() {
     // "AtomicFE List" has no handler of its own: choosing it changes nothing but the choice.
     setAcceptDrops(true);
     connect(m_outputTypes, &QButtonGroup::idClicked, this, [this](int id) {
-        if (id != ID_ATOMIC_FE) {
+        if (id != ListTypeOf(ListType::ATOMIC_FE).controlId) {
             SelectOutputType(id);
         }
     });

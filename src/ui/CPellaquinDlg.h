@@ -7,13 +7,13 @@
 
 #include <QDialog>
 
-#include "settings/StoredSettings.h"
 #include "output/ListRequest.h"
 #include "platform/FileDialogSeam.h"
 #include "records/GameBrowser.h"
 #include "records/InputFile.h"
 #include "search/InputValues.h"
 #include "search/WizardCommand.h"
+#include "settings/StoredSettings.h"
 
 class QAbstractButton;
 class QButtonGroup;
@@ -150,17 +150,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // The output-type buttons of the lists for today's front-ends and ROM managers, in the order shown.
-    static constexpr std::pair<int, ExportType> EXPORT_BUTTONS[] = {
-        {ID_ATTRACT, ExportType::ATTRACT},
-        {ID_EMULATIONSTATION, ExportType::EMULATIONSTATION},
-        {ID_RETROARCH, ExportType::RETROARCH},
-        {ID_PEGASUS, ExportType::PEGASUS},
-        {ID_DAT, ExportType::DAT},
-        {ID_TABLE, ExportType::TABLE},
-        {ID_MAME_INI, ExportType::MAME_INI},
-    };
-
     // The view's caption while no list has been made from the open file.
     static constexpr const char* OPENING_VIEW_LABEL =
         "Example ROM description:  You can search on anything shown in here.";
@@ -180,10 +169,9 @@ private:
     void RestoreGeometry(const std::optional<StoredSettings>& stored);
     void SaveGeometry();
     WizardState ReadWizardState() const;
-    OutputType SelectedOutputType() const;
-    ExportType SelectedExportType() const;
+    ListType SelectedListType() const;
     // The export type's options dialog; OK keeps its options for this run and in the settings store.
-    void ChooseExportOptions(ExportType type);
+    void ChooseExportOptions(ListType type);
     // The list the window's controls ask for, with the command last read from the command line.
     ListRequest CurrentRequest() const;
     void SetCommandLabel(const char* text);
@@ -213,10 +201,8 @@ private:
     std::vector<std::string> m_availableFolders;
     MalaListSettings m_malaSettings;
     ExportOptions m_exportOptions;
-    std::vector<FileFilter> m_saveFilters;
-    std::string m_saveExtension;
-    std::string m_saveFileName;
-    bool m_saveWhole = false;
+    // The type of the last list made, whose file types and name the save dialog offers.
+    ListType m_savedType = ListType::DESCRIPTIONS;
 
     // Controls.
     QPushButton* m_go = nullptr;

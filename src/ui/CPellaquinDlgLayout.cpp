@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 
 #include "ui/ApplicationIcon.h"
-#include "ui/CExportOptionsDlg.h"
 #include "ui/DialogParts.h"
 #include "ui/QtText.h"
 #include "ui/ResultView.h"
@@ -47,11 +46,11 @@ template <typename T> T* Captioned(T* control, int id) {
     return Named(control, id);
 }
 
-QCheckBox* MakeCheckBox(QWidget* parent, int id, const char* caption) {
+QCheckBox* MakeCheckBox(QWidget* parent, int id, std::string_view caption) {
     return Captioned(new QCheckBox(ToQString(caption), parent), id);
 }
 
-QRadioButton* MakeRadioButton(QWidget* parent, int id, const char* caption) {
+QRadioButton* MakeRadioButton(QWidget* parent, int id, std::string_view caption) {
     return Captioned(new QRadioButton(ToQString(caption), parent), id);
 }
 
@@ -244,26 +243,12 @@ QWidget* CPellaquinDlg::BuildOutputChoices() {
     // Two columns: the classic lists, and beside them those for today's front-ends and ROM managers.
     auto* types = new QGridLayout;
     m_outputTypes = new QButtonGroup(this);
-    const std::pair<int, const char*> outputTypes[] = {
-        {ID_XML, "XML"},
-        {ID_CSV, "CSV"},
-        {ID_BATCH, "Batch file"},
-        {ID_DESCRIPTIONS, "ROM Descriptions only"},
-        {ID_NAMES, "ROM Names only"},
-        {ID_MALA, "MaLa Game List"},
-        {ID_ATOMIC_FE, "AtomicFE List"},
-    };
-    int row = 0;
-    for (const auto& [id, caption] : outputTypes) {
-        QRadioButton* button = MakeRadioButton(this, id, caption);
-        m_outputTypes->addButton(button, id);
-        types->addWidget(button, row++, 0);
-    }
-    row = 0;
-    for (const auto& [id, type] : EXPORT_BUTTONS) {
-        QRadioButton* button = MakeRadioButton(this, id, ExportTypeCaption(type));
-        m_outputTypes->addButton(button, id);
-        types->addWidget(button, row++, 1);
+    int rows[2] = {0, 0};
+    for (const ListTypeInfo& type : ListTypes()) {
+        QRadioButton* button = MakeRadioButton(this, type.controlId, type.caption);
+        m_outputTypes->addButton(button, type.controlId);
+        int typeColumn = type.wholeDocument ? 1 : 0;
+        types->addWidget(button, rows[typeColumn]++, typeColumn);
     }
     column->addWidget(MakeGroup(this, "Output Type", types));
 

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "settings/StoredSettings.h"
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
 #include "records/RecordReader.h"
+#include "settings/StoredSettings.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CExportOptionsDlg.h"
 #include "ui/CMalaListDlg.h"
@@ -38,95 +38,36 @@ std::string GamesText(std::int32_t count) {
     return std::to_string(count) + (count == 1 ? " game" : " games");
 }
 
-struct SaveChoice {
+// The save dialog's file types for a list of `type`.
+std::vector<FileFilter> SaveFilters(const ListTypeInfo& type) {
     std::vector<FileFilter> filters;
-    const char* extension;
-    // The name the dialog offers; none for lists whose files have no usual name.
-    const char* fileName = "";
-};
-
-// The save dialog's file types for the list of each output type.
-SaveChoice SaveChoiceFor(OutputType type) {
-    switch (type) {
-    case OutputType::XML:
-        return {{{"xml files (*.xml)", "*.xml"}}, "xml"};
-    case OutputType::CSV:
-        return {{{"csv files (*.csv)", "*.csv"}, {"txt files (*.txt)", "*.txt"}}, "csv;txt"};
-    case OutputType::BATCH:
-        return {{{"batch files (*.bat)", "*.bat"}}, "bat"};
-    case OutputType::MALA:
-        return {{{"mlg files (*.mlg)", "*.mlg"}}, "mlg"};
-    case OutputType::ATOMIC_FE:
-        return {{{"Atomic FE game list files (*.txt)", "*.txt"}}, "txt"};
-    case OutputType::DESCRIPTIONS:
-    case OutputType::NAMES:
-        break;
+    for (const SaveFilter& filter : type.filters) {
+        if (!filter.pattern.empty()) {
+            filters.push_back({std::string(filter.description), std::string(filter.pattern)});
+        }
     }
-    return {{{"text files (*.txt)", "*.txt"}}, "txt"};
-}
-
-// The save dialog's file types and the file name it offers, for the list of each export type.
-SaveChoice SaveChoiceFor(ExportType type) {
-    switch (type) {
-    case ExportType::ATTRACT:
-        return {{{"Attract-Mode romlists (*.txt)", "*.txt"}}, "txt", "mame.txt"};
-    case ExportType::EMULATIONSTATION:
-        return {{{"EmulationStation gamelists (*.xml)", "*.xml"}}, "xml", "gamelist.xml"};
-    case ExportType::RETROARCH:
-        return {{{"RetroArch playlists (*.lpl)", "*.lpl"}}, "lpl", "MAME.lpl"};
-    case ExportType::PEGASUS:
-        return {{{"Pegasus metadata (*.txt)", "*.txt"}}, "txt", "metadata.pegasus.txt"};
-    case ExportType::DAT:
-        return {{{"DAT files (*.dat)", "*.dat"}, {"xml files (*.xml)", "*.xml"}}, "dat", "selection.dat"};
-    case ExportType::TABLE:
-        return {{{"csv files (*.csv)", "*.csv"}}, "csv", "games.csv"};
-    case ExportType::MAME_INI:
-        return {{{"ini files (*.ini)", "*.ini"}}, "ini", "selection.ini"};
-    case ExportType::NONE:
-        break;
-    }
-    return {};
+    return filters;
 }
 
 } // namespace
 
-ExportType CPellaquinDlg::SelectedExportType() const {
-    for (const auto& [id, type] : EXPORT_BUTTONS) {
-        if (m_outputTypes->checkedId() == id) {
-            return type;
+ListType CPellaquinDlg::SelectedListType() const {
+    for (const ListTypeInfo& type : ListTypes()) {
+        if (m_outputTypes->checkedId() == type.controlId) {
+            return type.type;
         }
     }
-    return ExportType::NONE;
-}
-
-OutputType CPellaquinDlg::SelectedOutputType() const {
-    switch (m_outputTypes->checkedId()) {
-    case ID_XML:
-        return OutputType::XML;
-    case ID_CSV:
-        return OutputType::CSV;
-    case ID_BATCH:
-        return OutputType::BATCH;
-    case ID_NAMES:
-        return OutputType::NAMES;
-    case ID_MALA:
-        return OutputType::MALA;
-    case ID_ATOMIC_FE:
-        return OutputType::ATOMIC_FE;
-    default:
-        return OutputType::DESCRIPTIONS;
-    }
+    return ListType::DESCRIPTIONS;
 }
 
 ListRequest CPellaquinDlg::CurrentRequest() const {
     ListRequest request;
-    request.type = SelectedOutputType();
+    request.type = SelectedListType();
     request.command = m_searchCommand;
     request.fieldSeparator = m_fieldSeparator;
     request.batchTemplate = m_batchTemplate;
     request.mala = m_malaSettings;
     request.windowLineEnds = m_window->isChecked();
-    request.exportType = SelectedExportType();
     request.exports = m_exportOptions;
     SetSteps& steps = request.steps;
     if (Button(ID_AVAILABLE)->isEnabled() && Button(ID_AVAILABLE)->isChecked()) {
@@ -149,14 +90,8 @@ void CPellaquinDlg::RunSearch() {
         ShowMessage(this, ListRunMessage(refused, request, m_inputPath));
         return;
     }
-    SaveChoice save =
-        request.exportType == ExportType::NONE ? SaveChoiceFor(request.type) : SaveChoiceFor(request.exportType);
-    m_saveFilters = save.filters;
-    m_saveExtension = save.extension;
-    m_saveFileName = save.fileName;
-    // A front-end's file is one document: it is replaced, never added to.
-    m_saveWhole = request.exportType != ExportType::NONE;
-    if (request.type == OutputType::MALA) {
+    m_savedType = request.type;
+    if (request.type == ListType::MALA) {
         RunMalaList(request);
         return;
     }
@@ -165,7 +100,7 @@ void CPellaquinDlg::RunSearch() {
     progress.Start(false, 1000, SCANNING, "");
     progress.FollowFile(m_inputFile);
     MemorySink list;
-    if (request.type == OutputType::XML) {
+    if (request.type == ListType::XML) {
         // The XML list may be as large as the file; room for it at once spares copies while it grows.
         list.Reserve(static_cast<std::size_t>(m_inputFile.Size() + m_inputFile.Size() / 32));
     }
@@ -197,7 +132,8 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
         progress.Start(false, 1000, SCANNING, "");
         RecordReader dialogReader;
         dialogReader.m_dialogTitle = SAVE_TITLE;
-        dialogReader.ChooseSaveFile(path, m_saveFilters, m_saveExtension);
+        const ListTypeInfo& type = ListTypeOf(m_savedType);
+        dialogReader.ChooseSaveFile(path, SaveFilters(type), type.defaultExtension);
     }
     // Without a file there is no MaLa list to write, and the run ends here.
     if (path.empty() || !MayReplace(this, path)) {
@@ -228,22 +164,24 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
 }
 
 void CPellaquinDlg::SaveResultText(const std::string& text) {
+    const ListTypeInfo& type = ListTypeOf(m_savedType);
     std::string path;
-    if (!m_saveFileName.empty()) {
-        path = (QDir::homePath() + QLatin1Char('/')).toStdString() + m_saveFileName;
+    if (!type.fileName.empty()) {
+        path = (QDir::homePath() + QLatin1Char('/')).toStdString() + std::string(type.fileName);
     }
     RecordReader dialogReader;
     dialogReader.m_dialogTitle = SAVE_TITLE;
-    if (!dialogReader.ChooseSaveFile(path, m_saveFilters, m_saveExtension) || path.empty()) {
+    if (!dialogReader.ChooseSaveFile(path, SaveFilters(type), type.defaultExtension) || path.empty()) {
         return;
     }
-    if (m_saveWhole && !MayReplace(this, path)) {
+    // A front-end's file is one document: it is replaced, never added to.
+    if (type.wholeDocument && !MayReplace(this, path)) {
         return;
     }
     std::error_code error;
-    bool appending = !m_saveWhole && std::filesystem::exists(path, error);
+    bool appending = !type.wholeDocument && std::filesystem::exists(path, error);
     // The bytes go as they are: the "Window" line ends, when ticked, are already in them.
-    if (!(m_saveWhole ? ReplaceFileWith(path, text) : AppendToFile(path, text))) {
+    if (!(type.wholeDocument ? ReplaceFileWith(path, text) : AppendToFile(path, text))) {
         ShowMessage(this, OutputNotWritableMessage(path), MessageIcon::EXCLAMATION);
         return;
     }
@@ -269,7 +207,7 @@ void CPellaquinDlg::ShowSearchResults() {
     m_searchResultsView->setChecked(true);
 }
 
-void CPellaquinDlg::ChooseExportOptions(ExportType type) {
+void CPellaquinDlg::ChooseExportOptions(ListType type) {
     CExportOptionsDlg options(type, this);
     options.SetOptions(m_exportOptions);
     if (RunModal(options) != QDialog::Accepted) {
@@ -287,13 +225,18 @@ void CPellaquinDlg::ChooseExportOptions(ExportType type) {
 }
 
 void CPellaquinDlg::SelectOutputType(int id) {
-    for (const auto& [buttonId, type] : EXPORT_BUTTONS) {
-        if (id == buttonId) {
-            ChooseExportOptions(type);
-        }
+    const ListTypeInfo* chosen = nullptr;
+    for (const ListTypeInfo& type : ListTypes()) {
+        chosen = type.controlId == id ? &type : chosen;
     }
-    switch (id) {
-    case ID_CSV: {
+    if (chosen == nullptr) {
+        return;
+    }
+    switch (chosen->dialog) {
+    case ListOptionsDialog::EXPORT_OPTIONS:
+        ChooseExportOptions(chosen->type);
+        break;
+    case ListOptionsDialog::COLUMNS: {
         EnableWizardControls(false);
         CCSVDialog columns(m_inputFile.Format(), m_inputFile.Element(), this);
         columns.OfferAddedElements(m_inputValues.addedElements);
@@ -309,21 +252,21 @@ void CPellaquinDlg::SelectOutputType(int id) {
         }
         return;
     }
-    case ID_MALA: {
+    case ListOptionsDialog::MALA_TITLE: {
         CMalaListDlg settings(this);
         settings.SetListTitle(m_malaSettings.title);
         RunModal(settings);
         m_malaSettings.title = settings.ListTitle();
         break;
     }
-    case ID_BATCH: {
+    case ListOptionsDialog::BATCH_TEMPLATE: {
         CbatchFileDlg batch(this);
         batch.SetBatchTemplate(m_batchTemplate);
         RunModal(batch);
         m_batchTemplate = batch.BatchTemplate();
         break;
     }
-    default:
+    case ListOptionsDialog::NONE:
         break;
     }
     EnableWizardControls(true);

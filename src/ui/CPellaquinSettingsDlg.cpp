@@ -13,12 +13,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "settings/StoredSettings.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/FileDialogSeam.h"
 #include "platform/SamplesFolder.h"
 #include "records/RecordReader.h"
+#include "settings/StoredSettings.h"
 #include "ui/CProgressDlg.h"
 #include "ui/DialogParts.h"
 #include "ui/ListingCapture.h"

@@ -100,7 +100,7 @@ TEST_F(NothingLostTest, WritersFillATemporaryFileBesideTheTarget) {
             seenDuringList.insert(name);
         }
     });
-    ListResult list = RunListToFile(input, {OutputType::MALA, "game"}, m_target);
+    ListResult list = RunListToFile(input, {ListType::MALA, "game"}, m_target);
     ASSERT_EQ(list.status, ListStatus::DONE);
     EXPECT_TRUE(targetWholeDuringList);
     EXPECT_EQ(seenDuringList.size(), 3u);
@@ -250,7 +250,7 @@ TEST_F(NothingLostTest, ReadErrorHalfway) {
 
     InputFile input;
     ASSERT_EQ(input.Open(m_listing), InputFile::OpenResult::OK);
-    EXPECT_EQ(RunListToFile(input, {OutputType::MALA, "game"}, m_target).status, ListStatus::INPUT_READ_FAILED);
+    EXPECT_EQ(RunListToFile(input, {ListType::MALA, "game"}, m_target).status, ListStatus::INPUT_READ_FAILED);
     ExpectTargetUntouched();
 }
 
@@ -291,11 +291,11 @@ TEST_F(NothingLostTest, ReadErrorIsForgottenOnceReadsWork) {
         DiscardingSink nowhere;
         {
             test::FailingReads failing(m_listing, offset);
-            ListResult cut = RunList(input, {OutputType::NAMES, "game"}, nowhere);
+            ListResult cut = RunList(input, {ListType::NAMES, "game"}, nowhere);
             EXPECT_EQ(cut.status, ListStatus::INPUT_READ_FAILED);
             EXPECT_LT(cut.matchCount, 30000);
         }
-        ListResult whole = RunList(input, {OutputType::NAMES, "game"}, nowhere);
+        ListResult whole = RunList(input, {ListType::NAMES, "game"}, nowhere);
         EXPECT_EQ(whole.status, ListStatus::DONE);
         EXPECT_EQ(whole.matchCount, 30000);
     }

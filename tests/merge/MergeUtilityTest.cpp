@@ -381,10 +381,10 @@ TEST_F(MergeTest, DataLinesReadBack) {
           std::pair{"<bestgames>90 to & !cloneof", "pacman\n"}, std::pair{"veradded>0.25", "kof98\n"},
           std::pair{"</game>", "pacman\npuckman\npacmanf\nkof98\n"}}) {
         MemorySink list;
-        RunList(input, {OutputType::NAMES, find}, list);
+        RunList(input, {ListType::NAMES, find}, list);
         EXPECT_EQ(list.Bytes(), names) << find;
     }
-    ListRequest columns{OutputType::CSV, "<game name=,<nplayers>,<bestgames>,<veradded>"};
+    ListRequest columns{ListType::CSV, "<game name=,<nplayers>,<bestgames>,<veradded>"};
     columns.fieldSeparator = ";";
     MemorySink csv;
     RunList(input, columns, csv);
@@ -512,7 +512,7 @@ TEST_F(MergeTest, MergesMachineListings) {
     InputFile input;
     ASSERT_EQ(input.Open(OutputPath()), InputFile::OpenResult::OK);
     MemorySink names;
-    RunList(input, {OutputType::NAMES, "<category>maze"}, names);
+    RunList(input, {ListType::NAMES, "<category>maze"}, names);
     EXPECT_EQ(input.Format(), FORMAT_MERGED);
     EXPECT_EQ(input.Element(), RecordElement::MACHINE);
     EXPECT_EQ(names.Bytes(), "pacman\npacmanf\n");

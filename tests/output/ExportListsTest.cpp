@@ -9,7 +9,7 @@ namespace pellaquin {
 namespace {
 
 struct GoldenCase {
-    ExportType type;
+    ListType type;
     const char* find;
     void (*adjust)(ExportOptions&);
     const char* expected; // a file in tests/data/exports
@@ -25,10 +25,9 @@ class ExportGoldenTest : public test::WriterFixture, public ::testing::WithParam
 TEST_P(ExportGoldenTest, WritesTheFormatExactly) {
     const GoldenCase& golden = GetParam();
     OpenData("exports_small.xml");
-    m_request.exportType = golden.type;
     m_request.windowLineEnds = true;
     golden.adjust(m_request.exports);
-    EXPECT_EQ(List(OutputType::NAMES, golden.find), test::ReadWholeFile(test::DataPath("exports/") + golden.expected));
+    EXPECT_EQ(List(golden.type, golden.find), test::ReadWholeFile(test::DataPath("exports/") + golden.expected));
     EXPECT_EQ(m_result.status, ListStatus::DONE);
     EXPECT_EQ(m_result.matchCount, golden.found);
     EXPECT_EQ(m_result.leftOut, golden.leftOut);
@@ -37,24 +36,24 @@ TEST_P(ExportGoldenTest, WritesTheFormatExactly) {
 
 INSTANTIATE_TEST_SUITE_P(
     Types, ExportGoldenTest,
-    ::testing::Values(GoldenCase{ExportType::ATTRACT, "=", [](ExportOptions&) {}, "small.attract.txt", 3, 3},
-                      GoldenCase{ExportType::EMULATIONSTATION, "=", [](ExportOptions&) {}, "small.gamelist.xml", 3, 3},
-                      GoldenCase{ExportType::RETROARCH, "=",
+    ::testing::Values(GoldenCase{ListType::ATTRACT, "=", [](ExportOptions&) {}, "small.attract.txt", 3, 3},
+                      GoldenCase{ListType::EMULATIONSTATION, "=", [](ExportOptions&) {}, "small.gamelist.xml", 3, 3},
+                      GoldenCase{ListType::RETROARCH, "=",
                                  [](ExportOptions& o) {
                                      o.romFolder = "/roms";
                                      o.corePath = "/cores/mame_libretro.so";
                                      o.coreName = "MAME";
                                  },
                                  "small.lpl", 3, 3},
-                      GoldenCase{ExportType::PEGASUS, "=", [](ExportOptions& o) { o.collection = "Arcade"; },
+                      GoldenCase{ListType::PEGASUS, "=", [](ExportOptions& o) { o.collection = "Arcade"; },
                                  "small.pegasus.txt", 3, 3},
                       // The clone brings its parent and the parent's BIOS; the other game its device with ROMs.
-                      GoldenCase{ExportType::DAT, "name=fighterj | name=quoted",
+                      GoldenCase{ListType::DAT, "name=fighterj | name=quoted",
                                  [](ExportOptions& o) { o.datName = "Two & more"; }, "small.dat", 5, 0},
-                      GoldenCase{ExportType::TABLE, "=", [](ExportOptions& o) { o.tableDelimiter = ";"; },
+                      GoldenCase{ListType::TABLE, "=", [](ExportOptions& o) { o.tableDelimiter = ";"; },
                                  "small.table.csv", 6, 0},
-                      GoldenCase{ExportType::MAME_INI, "!isdevice",
-                                 [](ExportOptions& o) { o.folderTitle = "Mine [1]"; }, "small.mame.ini", 4, 0}));
+                      GoldenCase{ListType::MAME_INI, "!isdevice", [](ExportOptions& o) { o.folderTitle = "Mine [1]"; },
+                                 "small.mame.ini", 4, 0}));
 
 // Attract-Mode's reading of a romlist line: fields end at ";", one that begins with a quote runs to
 // the next quote not after a backslash, "\"" is a quote, blanks around a field are dropped.
@@ -133,8 +132,7 @@ std::string AfterHeader(const std::string& list) {
 // Each list reads back with a reader of its format, giving the listing's text decoded.
 TEST_F(ExportReadBackTest, RealReadersReadTheLists) {
     OpenData("exports_small.xml");
-    m_request.exportType = ExportType::RETROARCH;
-    nlohmann::ordered_json playlist = nlohmann::ordered_json::parse(List(OutputType::NAMES, "="));
+    nlohmann::ordered_json playlist = nlohmann::ordered_json::parse(List(ListType::RETROARCH, "="));
     EXPECT_EQ(playlist["version"], "1.5");
     ASSERT_EQ(playlist["items"].size(), 3u);
     EXPECT_EQ(playlist["items"][0]["label"], QUOTED_TITLE);
@@ -143,26 +141,23 @@ TEST_F(ExportReadBackTest, RealReadersReadTheLists) {
         keys.push_back(key);
     }
     EXPECT_EQ(keys, (std::vector<std::string>{"path", "label", "core_path", "core_name", "crc32", "db_name"}));
-    EXPECT_EQ(nlohmann::json::parse(List(OutputType::NAMES, "no such game"))["items"].size(), 0u);
+    EXPECT_EQ(nlohmann::json::parse(List(ListType::RETROARCH, "no such game"))["items"].size(), 0u);
 
-    m_request.exportType = ExportType::EMULATIONSTATION;
-    std::string gamelist = List(OutputType::NAMES, "=");
+    std::string gamelist = List(ListType::EMULATIONSTATION, "=");
     pugi::xml_document document;
     ASSERT_TRUE(document.load_string(gamelist.c_str()));
     EXPECT_EQ(std::string(document.child("gameList").child("game").child_value("name")), QUOTED_TITLE);
     EXPECT_EQ(std::string(document.child("gameList").child("game").child_value("developer")), "Ace & <Co>");
 
-    m_request.exportType = ExportType::ATTRACT;
-    std::string romlist = List(OutputType::NAMES, "=");
+    std::string romlist = List(ListType::ATTRACT, "=");
     std::string line = AfterHeader(romlist);
     std::vector<std::string> fields = SplitRomlistLine(line.substr(0, line.find('\n')));
     ASSERT_EQ(fields.size(), 21u);
     EXPECT_EQ(fields[1], QUOTED_TITLE);
     EXPECT_EQ(fields[9], "joystick (8-way),trackball");
 
-    m_request.exportType = ExportType::TABLE;
     m_request.exports.fields = "description,, manufacturer , ,controls";
-    std::vector<std::vector<std::string>> rows = ReadCsv(List(OutputType::NAMES, "name=quoted"), ',');
+    std::vector<std::vector<std::string>> rows = ReadCsv(List(ListType::TABLE, "name=quoted"), ',');
     EXPECT_EQ(rows,
               (std::vector<std::vector<std::string>>{{"description", "manufacturer", "controls"},
                                                      {QUOTED_TITLE, "Ace & <Co>", "joystick (8-way),trackball"}}));
@@ -186,22 +181,18 @@ TEST(ExportFieldTextTest, RomlistFieldsRoundTrip) {
 // elements as table columns; controls.xml gives what it holds and no DAT.
 TEST_F(ExportReadBackTest, MergedFilesAndControls) {
     OpenData("exports_merged.xml");
-    m_request.exportType = ExportType::ATTRACT;
-    EXPECT_EQ(AfterHeader(List(OutputType::NAMES, "name=astrob")),
+    EXPECT_EQ(AfterHeader(List(ListType::ATTRACT, "name=astrob")),
               "astrob;Astro Blaster (version 3);mame;;1981;Sega;Ball & Paddle / Breakout;2P sim;270;"
               "joystick (vertical2-way);good;1;raster;;;;3;;;;\n");
-    m_request.exportType = ExportType::TABLE;
     m_request.exports.fields = "name, players ,ways,nplayers,veradded,bestgames,display,unknown";
-    EXPECT_EQ(List(OutputType::NAMES, "="), "name,players,ways,nplayers,veradded,bestgames,display,unknown\r\n"
-                                            "astrob,2,2,2P sim,0.30,70 to 80 (Good),raster,\r\n"
-                                            "spacefev,,2,,,,raster,\r\n");
+    EXPECT_EQ(List(ListType::TABLE, "="), "name,players,ways,nplayers,veradded,bestgames,display,unknown\r\n"
+                                          "astrob,2,2,2P sim,0.30,70 to 80 (Good),raster,\r\n"
+                                          "spacefev,,2,,,,raster,\r\n");
 
     OpenData("controls_small.xml");
-    m_request.exportType = ExportType::DAT;
-    EXPECT_EQ(List(OutputType::NAMES, "="), "");
+    EXPECT_EQ(List(ListType::DAT, "="), "");
     EXPECT_EQ(m_result.status, ListStatus::INPUT_HOLDS_NO_ROMS);
-    m_request.exportType = ExportType::ATTRACT;
-    EXPECT_EQ(AfterHeader(List(OutputType::NAMES, "romname=sf2")),
+    EXPECT_EQ(AfterHeader(List(ListType::ATTRACT, "romname=sf2")),
               "sf2;Street Fighter II: The World Warrior;mame;;;;;2;;joystick (8-way);;;;;;;6;;;;\n");
 }
 
@@ -209,12 +200,10 @@ TEST_F(ExportReadBackTest, MergedFilesAndControls) {
 TEST_F(ExportReadBackTest, TextThatIsNotUtf8IsReplaced) {
     OpenBytes("<mame build=\"\xff\">\n<machine name=\"caf\xe9\">\n<description>Caf\xe9 \x01</description>\n"
               "<rom name=\"\xfe\" size=\"1\"/>\n</machine>\n</mame>\n");
-    m_request.exportType = ExportType::RETROARCH;
-    EXPECT_EQ(nlohmann::json::parse(List(OutputType::NAMES, "="))["items"][0]["label"], "Caf\uFFFD \uFFFD");
+    EXPECT_EQ(nlohmann::json::parse(List(ListType::RETROARCH, "="))["items"][0]["label"], "Caf\uFFFD \uFFFD");
     EXPECT_TRUE(m_result.replacedText);
-    for (ExportType type : {ExportType::EMULATIONSTATION, ExportType::DAT}) {
-        m_request.exportType = type;
-        std::string list = List(OutputType::NAMES, "=");
+    for (ListType type : {ListType::EMULATIONSTATION, ListType::DAT}) {
+        std::string list = List(type, "=");
         pugi::xml_document document;
         EXPECT_TRUE(document.load_string(list.c_str()));
         EXPECT_TRUE(IsCleanText(list));

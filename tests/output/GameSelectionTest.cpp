@@ -19,7 +19,7 @@ std::string Listing(std::initializer_list<std::tuple<const char*, const char*, c
 
 class GameSelectionTest : public test::WriterFixture {
 protected:
-    std::string Names(const std::string& command = "=") { return List(OutputType::NAMES, command); }
+    std::string Names(const std::string& command = "=") { return List(ListType::NAMES, command); }
 };
 
 // Only the sets a folder holds as a zip, a 7z or a folder of their name are kept, and counted.
@@ -35,7 +35,7 @@ TEST_F(GameSelectionTest, AvailableSets) {
     EXPECT_EQ(Names(), "a\nb\nc\n");
     EXPECT_EQ(m_result.matchCount, 3);
     EXPECT_EQ(Names("!name=b"), "a\nc\n");
-    EXPECT_EQ(List(OutputType::CSV, "<machine name="), "a\nb\nc\n");
+    EXPECT_EQ(List(ListType::CSV, "<machine name="), "a\nb\nc\n");
 }
 
 // Versions in release order; a set without a version, or with one that names no release, is kept by

@@ -44,29 +44,29 @@ TEST(MemorySinkTest, WritesAtOnlyWhatItHolds) {
 // empty search command, which keeps every game.
 TEST_F(ListRunTest, EmptyAndQuotesOnlyCommands) {
     OpenData("listxml_small.xml");
-    EXPECT_EQ(List(OutputType::NAMES, ""), "");
+    EXPECT_EQ(List(ListType::NAMES, ""), "");
     EXPECT_EQ(m_result.status, ListStatus::EMPTY_COMMAND);
     std::string target = m_folder.Write("list.txt", "old");
     EXPECT_EQ(RunListToFile(m_input, m_request, target).status, ListStatus::EMPTY_COMMAND);
     EXPECT_EQ(test::ReadWholeFile(target), "old");
 
-    EXPECT_EQ(List(OutputType::NAMES, "\"\""), "puckman\npacman\nsf2\ninvaders\nufo\n");
-    EXPECT_EQ(List(OutputType::NAMES, "\"!cloneof\""), "puckman\nsf2\ninvaders\nufo\n");
+    EXPECT_EQ(List(ListType::NAMES, "\"\""), "puckman\npacman\nsf2\ninvaders\nufo\n");
+    EXPECT_EQ(List(ListType::NAMES, "\"!cloneof\""), "puckman\nsf2\ninvaders\nufo\n");
     EXPECT_EQ(m_result.status, ListStatus::DONE);
 }
 
 // The window's line ends: CR LF for every list, ".zip" names for the Atomic FE list, none for MaLa.
 TEST_F(ListRunTest, WindowLineEnds) {
     OpenData("listxml_small.xml");
-    EXPECT_EQ(List(OutputType::ATOMIC_FE, "name=cocktail"), "puckman\npacman\n");
+    EXPECT_EQ(List(ListType::ATOMIC_FE, "name=cocktail"), "puckman\npacman\n");
     m_request.windowLineEnds = true;
-    EXPECT_EQ(List(OutputType::ATOMIC_FE, "name=cocktail"), "puckman.zip\r\npacman.zip\r\n");
-    EXPECT_EQ(List(OutputType::NAMES, "name=cocktail"), "puckman\r\npacman\r\n");
-    EXPECT_EQ(List(OutputType::ATOMIC_FE, "no such game"), "");
-    std::string xml = List(OutputType::XML, "name=sf2");
+    EXPECT_EQ(List(ListType::ATOMIC_FE, "name=cocktail"), "puckman.zip\r\npacman.zip\r\n");
+    EXPECT_EQ(List(ListType::NAMES, "name=cocktail"), "puckman\r\npacman\r\n");
+    EXPECT_EQ(List(ListType::ATOMIC_FE, "no such game"), "");
+    std::string xml = List(ListType::XML, "name=sf2");
     EXPECT_TRUE(xml.starts_with("<?xml version=\"1.0\"?>\r\n"));
     EXPECT_TRUE(xml.ends_with("\t</game>\r\n\r\r\n</mame>\r\n"));
-    EXPECT_EQ(List(OutputType::MALA, "name=sf2").find("\r\n"), std::string::npos);
+    EXPECT_EQ(List(ListType::MALA, "name=sf2").find("\r\n"), std::string::npos);
 }
 
 // A file is replaced by the whole list only; a place that cannot take it, or a sink that fails,
@@ -75,7 +75,7 @@ TEST_F(ListRunTest, OutputFailures) {
     OpenData("listxml_small.xml");
     m_request.command = "!cloneof";
     std::string target = m_folder.Write("list.mlg", "old list");
-    m_request.type = OutputType::MALA;
+    m_request.type = ListType::MALA;
     ListResult written = RunListToFile(m_input, m_request, target);
     EXPECT_EQ(written.status, ListStatus::DONE);
     EXPECT_EQ(written.matchCount, 4);
@@ -84,11 +84,11 @@ TEST_F(ListRunTest, OutputFailures) {
     std::string missing = (m_folder.Path() / "no" / "list.txt").string();
     EXPECT_EQ(RunListToFile(m_input, m_request, missing).status, ListStatus::OUTPUT_NOT_WRITABLE);
     RefusingSink refusing;
-    for (OutputType type : {OutputType::XML, OutputType::CSV, OutputType::NAMES, OutputType::MALA}) {
+    for (ListType type : {ListType::XML, ListType::CSV, ListType::NAMES, ListType::MALA}) {
         m_request.type = type;
         EXPECT_EQ(RunList(m_input, m_request, refusing).status, ListStatus::WRITE_FAILED);
         // A list whose last byte finds the disk full is as lost as one whose first does.
-        std::size_t whole = List(type, type == OutputType::CSV ? "<game name=,<description>" : "!cloneof").size();
+        std::size_t whole = List(type, type == ListType::CSV ? "<game name=,<description>" : "!cloneof").size();
         ASSERT_GT(whole, 0U);
         FillingSink full(whole - 1);
         EXPECT_EQ(RunList(m_input, m_request, full).status, ListStatus::WRITE_FAILED) << int(type);

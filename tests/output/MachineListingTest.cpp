@@ -17,7 +17,7 @@ class MachineListingTest : public test::WriterFixture {
 protected:
     void SetUp() override { OpenData("machines_small.xml"); }
 
-    std::string Names(const std::string& command) { return List(OutputType::NAMES, command); }
+    std::string Names(const std::string& command) { return List(ListType::NAMES, command); }
 };
 
 // The wizard's commands for machines: per-control buttons (not "reqbuttons"), no devices, joysticks by ways.
@@ -53,17 +53,17 @@ TEST_F(MachineListingTest, WizardCommandsMeanTheSame) {
 // Every writer reads machine records: names, XML with its closing tag, batch lines, descriptions.
 TEST_F(MachineListingTest, WritersReadMachines) {
     EXPECT_EQ(Names("cloneof"), "pacman\n");
-    std::string xml = List(OutputType::XML, "isbios=yes");
+    std::string xml = List(ListType::XML, "isbios=yes");
     EXPECT_TRUE(xml.ends_with("\t</machine>\n\r\n</mame>\n"));
     EXPECT_NE(xml.find("<machine name=\"neobios\""), std::string::npos);
     m_request.batchTemplate = "copy %ROM%.zip roms";
-    EXPECT_EQ(List(OutputType::BATCH, "sourcefile=pacman/"), "copy puckman.zip roms\ncopy pacman.zip roms\n");
-    EXPECT_EQ(List(OutputType::DESCRIPTIONS, "sourcefile=pacman/"), "Puck Man (Japan set 1)\nPac-Man (Midway)\n");
+    EXPECT_EQ(List(ListType::BATCH, "sourcefile=pacman/"), "copy puckman.zip roms\ncopy pacman.zip roms\n");
+    EXPECT_EQ(List(ListType::DESCRIPTIONS, "sourcefile=pacman/"), "Puck Man (Japan set 1)\nPac-Man (Midway)\n");
 }
 
 // Columns and MaLa entries take today's keys: buttons per control, players from the input element.
 TEST_F(MachineListingTest, ColumnsAndEntriesFindValues) {
-    EXPECT_EQ(List(OutputType::CSV, "<machine name=,_buttons=,input_players=,tilt=,service=,rotate="),
+    EXPECT_EQ(List(ListType::CSV, "<machine name=,_buttons=,input_players=,tilt=,service=,rotate="),
               "neobios,4 & 4,2,,yes,0\n"
               "puckman,,2,,,90\n"
               "pacman,,2,,,90\n"
@@ -71,7 +71,7 @@ TEST_F(MachineListingTest, ColumnsAndEntriesFindValues) {
               "wiping,1,2,,,90\n"
               "z80,,,,,\n");
 
-    std::string bytes = List(OutputType::MALA, "name=dariusg");
+    std::string bytes = List(ListType::MALA, "name=dariusg");
     auto text = [](std::string_view value) {
         return std::string{'\x06', static_cast<char>(value.size())} + std::string(value);
     };

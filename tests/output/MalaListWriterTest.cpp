@@ -26,7 +26,7 @@ class MalaListWriterTest : public test::WriterFixture {
 protected:
     std::string Write(const std::string& title, const std::string& command = "=") {
         m_request.mala.title = title;
-        std::string bytes = List(OutputType::MALA, command);
+        std::string bytes = List(ListType::MALA, command);
         EXPECT_EQ(m_result.status, ListStatus::DONE);
         return bytes;
     }
@@ -85,8 +85,7 @@ TEST_F(MalaListWriterTest, NumbersAndStrings) {
               "?</year><input buttons=\"-1\" coins=\" 300\"/> numPlayers=\"2\" "
               "<display rotate=\"90\" width=\"70000\"/><description>  Spaced  </description></game>\n"
               "<game name=\"" +
-              longName +
-              "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/> numPlayers=\"" +
+              longName + "\"><year>unknown</year><display rotate=\"90\"/><display rotate=\"0\"/> numPlayers=\"" +
               std::string(300, '9') + "\"</game>\n");
     std::string bytes = Write(std::string(400, 't'));
     std::size_t first = 27 + 255 + 5;

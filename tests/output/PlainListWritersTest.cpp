@@ -16,37 +16,37 @@ TEST_F(PlainListWritersTest, XmlListKeepsHeaderAndRecords) {
     std::string listing = test::ReadWholeFile(test::DataPath("listxml_small.xml"));
     std::size_t start = listing.find("\t<game name=\"sf2\"");
     std::size_t end = listing.find("</game>\n", start) + 8;
-    EXPECT_EQ(List(OutputType::XML, "manufacturer>capcom"),
+    EXPECT_EQ(List(ListType::XML, "manufacturer>capcom"),
               ListingHeader() + listing.substr(start, end - start) + "\r\n</mame>\n");
     EXPECT_EQ(m_result.matchCount, 1);
-    EXPECT_EQ(List(OutputType::XML, "no such game"), ListingHeader() + "\r\n</mame>\n");
+    EXPECT_EQ(List(ListType::XML, "no such game"), ListingHeader() + "\r\n</mame>\n");
     EXPECT_EQ(m_result.matchCount, 0);
 }
 
 // controls.xml lists close with "</dat>"; a merged file's header stops before its banner.
 TEST_F(PlainListWritersTest, XmlListClosingTagAndHeaderPerFormat) {
     OpenData("controls_small.xml");
-    std::string controls = List(OutputType::XML, "romname=sf2");
+    std::string controls = List(ListType::XML, "romname=sf2");
     EXPECT_TRUE(controls.ends_with("  </game>\n\r\n</dat>\n"));
     EXPECT_EQ(controls.find('\r'), controls.size() - 9);
 
     OpenData("merged_small.xml");
-    EXPECT_TRUE(List(OutputType::XML, "name=ufo").starts_with("<?xml version=\"1.0\"?>\n\t<game name"));
+    EXPECT_TRUE(List(ListType::XML, "name=ufo").starts_with("<?xml version=\"1.0\"?>\n\t<game name"));
     EXPECT_EQ(m_result.matchCount, 1);
 }
 
 // Names and descriptions, one per kept game, from the first byte of the file on every run.
 TEST_F(PlainListWritersTest, NamesAndDescriptions) {
     OpenData("listxml_small.xml");
-    EXPECT_EQ(List(OutputType::NAMES, "!cloneof"), "puckman\nsf2\ninvaders\nufo\n");
+    EXPECT_EQ(List(ListType::NAMES, "!cloneof"), "puckman\nsf2\ninvaders\nufo\n");
     EXPECT_EQ(m_result.matchCount, 4);
-    EXPECT_EQ(List(OutputType::NAMES, "!cloneof"), "puckman\nsf2\ninvaders\nufo\n");
-    EXPECT_EQ(List(OutputType::DESCRIPTIONS, "(rotate=90 | rotate=270)"),
+    EXPECT_EQ(List(ListType::NAMES, "!cloneof"), "puckman\nsf2\ninvaders\nufo\n");
+    EXPECT_EQ(List(ListType::DESCRIPTIONS, "(rotate=90 | rotate=270)"),
               "PuckMan (Japan set 1, Probably Bootleg)\nPac-Man (Midway)\nSpace Invaders\n");
 
     OpenData("controls_small.xml");
-    EXPECT_EQ(List(OutputType::DESCRIPTIONS, "cocktail=1"), "PuckMan (Japan set 1)\nArkanoid (World)\n");
-    EXPECT_EQ(List(OutputType::NAMES, "cocktail=1"), "puckman\narkanoid\n");
+    EXPECT_EQ(List(ListType::DESCRIPTIONS, "cocktail=1"), "PuckMan (Japan set 1)\nArkanoid (World)\n");
+    EXPECT_EQ(List(ListType::NAMES, "cocktail=1"), "puckman\narkanoid\n");
 }
 
 // The template is expanded afresh per game; only the exact upper-case placeholder is replaced.
@@ -60,7 +60,7 @@ TEST_F(PlainListWritersTest, BatchTemplates) {
     };
     for (const auto& [batchTemplate, expected] : templates) {
         m_request.batchTemplate = batchTemplate;
-        EXPECT_EQ(List(OutputType::BATCH, "name=cocktail"), expected);
+        EXPECT_EQ(List(ListType::BATCH, "name=cocktail"), expected);
         EXPECT_EQ(m_result.matchCount, 2);
     }
 }
@@ -68,7 +68,7 @@ TEST_F(PlainListWritersTest, BatchTemplates) {
 // A record cut off by the end of the file is still offered once.
 TEST_F(PlainListWritersTest, RecordCutOffAtTheEndIsListed) {
     OpenBytes("<mame>\n<game name=\"a\">\n</game>\n<game name=\"b\">\n<rom");
-    EXPECT_EQ(List(OutputType::NAMES, "="), "a\nb\n");
+    EXPECT_EQ(List(ListType::NAMES, "="), "a\nb\n");
 }
 
 // A listing large enough for its batches to be shared between two threads keeps every game in file
@@ -86,9 +86,9 @@ TEST_F(PlainListWritersTest, SharedBatchesKeepFileOrder) {
         }
     }
     OpenBytes(listing);
-    EXPECT_EQ(List(OutputType::NAMES, "<k>x"), expected);
+    EXPECT_EQ(List(ListType::NAMES, "<k>x"), expected);
     EXPECT_EQ(m_result.matchCount, 10000);
-    std::string csv = List(OutputType::CSV, "<game name=");
+    std::string csv = List(ListType::CSV, "<game name=");
     EXPECT_EQ(m_result.matchCount, 30000);
     EXPECT_TRUE(csv.starts_with("g0\ng1\n") && csv.ends_with("\ng29999\n"));
 }

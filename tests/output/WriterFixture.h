@@ -17,7 +17,7 @@ protected:
     void OpenBytes(std::string_view bytes) { Open(m_folder.Write("input.xml", bytes)); }
 
     // The bytes of the list of `type` for `command` (for CSV, the column list); its result in m_result.
-    std::string List(OutputType type, std::string command) {
+    std::string List(ListType type, std::string command) {
         m_request.type = type;
         m_request.command = std::move(command);
         MemorySink sink;

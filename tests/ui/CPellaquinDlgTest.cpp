@@ -324,7 +324,7 @@ private slots:
         auto window = OpenWindow(DataPath("listxml_small.xml"));
         {
             test::ScriptedModals prompts([](QDialog& prompt) {
-                test::TypeOver(*test::Control<QLineEdit>(prompt, CExportOptionsDlg::ID_ROM_FOLDER), "/roms");
+                test::TypeOver(*test::Control<QLineEdit>(prompt, ExportOptionOf(ExportOption::ROM_FOLDER).controlId), "/roms");
                 test::Click(prompt, 1);
             });
             test::Click(*window, Dlg::ID_EMULATIONSTATION);

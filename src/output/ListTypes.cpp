@@ -1,0 +1,218 @@
+#include "output/ListType.h"
+
+#include "output/GameScanner.h"
+
+#include <algorithm>
+
+namespace pellaquin {
+
+namespace {
+
+using enum ExportOption;
+
+constexpr ExportOption ATTRACT_OPTIONS[] = {EMULATOR};
+constexpr ExportOption GAMELIST_OPTIONS[] = {ROM_FOLDER, ROM_EXTENSION};
+constexpr ExportOption RETROARCH_OPTIONS[] = {ROM_FOLDER, ROM_EXTENSION, CORE_PATH, CORE_NAME};
+constexpr ExportOption PEGASUS_OPTIONS[] = {ROM_FOLDER, ROM_EXTENSION, COLLECTION, LAUNCH};
+constexpr ExportOption DAT_OPTIONS[] = {DAT_NAME};
+constexpr ExportOption TABLE_OPTIONS[] = {FIELDS, TABLE_DELIMITER};
+constexpr ExportOption MAME_INI_OPTIONS[] = {FOLDER_TITLE};
+
+constexpr SaveFilter TEXT_FILES = {"text files (*.txt)", "*.txt"};
+
+const ListTypeInfo TYPES[] = {
+    {.type = ListType::XML,
+     .name = "xml",
+     .caption = "XML",
+     .example = R"(--input listxml.xml --type xml --find '!cloneof & rotate=90' --output vertical.xml)",
+     .controlId = 1400,
+     .filters = {{"xml files (*.xml)", "*.xml"}},
+     .defaultExtension = "xml",
+     .dialog = ListOptionsDialog::NONE,
+     .windowLineEnd = "\r\n",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteXmlList},
+    {.type = ListType::CSV,
+     .name = "csv",
+     .caption = "CSV",
+     .example = R"(--input listxml.xml --type csv --columns '<description>,<game name=,year,' --delimiter ';')",
+     .controlId = 1401,
+     .filters = {{"csv files (*.csv)", "*.csv"}, {"txt files (*.txt)", "*.txt"}},
+     .defaultExtension = "csv;txt",
+     .dialog = ListOptionsDialog::COLUMNS,
+     .windowLineEnd = "\r\n",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteCsvList},
+    {.type = ListType::BATCH,
+     .name = "batch",
+     .caption = "Batch file",
+     .example = R"(--input listxml.xml --type batch --find '!cloneof' --template 'copy %ROM%.png snaps')",
+     .controlId = 1402,
+     .filters = {{"batch files (*.bat)", "*.bat"}},
+     .defaultExtension = "bat",
+     .dialog = ListOptionsDialog::BATCH_TEMPLATE,
+     .windowLineEnd = "\r\n",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteBatchList},
+    {.type = ListType::DESCRIPTIONS,
+     .name = "descriptions",
+     .caption = "ROM Descriptions only",
+     .example = R"(--input listxml.xml --type descriptions --find 'name=cocktail' --window)",
+     .controlId = 1405,
+     .filters = {TEXT_FILES},
+     .defaultExtension = "txt",
+     .dialog = ListOptionsDialog::NONE,
+     .windowLineEnd = "\r\n",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteDescriptionList},
+    {.type = ListType::NAMES,
+     .name = "names",
+     .caption = "ROM Names only",
+     .example = R"(--input listxml.xml --type names --find '!cloneof & !emulation=preliminary')",
+     .controlId = 1403,
+     .filters = {TEXT_FILES},
+     .defaultExtension = "txt",
+     .dialog = ListOptionsDialog::NONE,
+     .windowLineEnd = "\r\n",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteNameList},
+    {.type = ListType::MALA,
+     .name = "mala",
+     .caption = "MaLa Game List",
+     .example = R"(--input merged.xml --type mala --find '<category>shooter' --title 'Shooters' --output shooters.mlg)",
+     .controlId = 1404,
+     .filters = {{"mlg files (*.mlg)", "*.mlg"}},
+     .defaultExtension = "mlg",
+     .dialog = ListOptionsDialog::MALA_TITLE,
+     .windowLineEnd = "",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteMalaList},
+    // The names list again, each line naming the game's zip in the window.
+    {.type = ListType::ATOMIC_FE,
+     .name = "atomicfe",
+     .caption = "AtomicFE List",
+     .example = R"(--input listxml.xml --type atomicfe --find '(rotate=90 | rotate=270)' --window)",
+     .controlId = 1406,
+     .filters = {{"Atomic FE game list files (*.txt)", "*.txt"}},
+     .defaultExtension = "txt",
+     .dialog = ListOptionsDialog::NONE,
+     .windowLineEnd = ".zip\r\n",
+     .wholeDocument = false,
+     .write = &GameScanner::WriteNameList},
+    {.type = ListType::ATTRACT,
+     .name = "attract",
+     .caption = "Attract-Mode romlist",
+     .example = R"(--input merged.xml --type attract --find '!cloneof' --emulator mame --output romlists/mame.txt)",
+     .controlId = 1410,
+     .filters = {{"Attract-Mode romlists (*.txt)", "*.txt"}},
+     .defaultExtension = "txt",
+     .fileName = "mame.txt",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = ATTRACT_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WriteAttractList},
+    {.type = ListType::EMULATIONSTATION,
+     .name = "emulationstation",
+     .caption = "EmulationStation gamelist",
+     .example =
+         R"(--input listxml.xml --type emulationstation --find '!cloneof & !emulation=preliminary' --output gamelist.xml)",
+     .controlId = 1411,
+     .filters = {{"EmulationStation gamelists (*.xml)", "*.xml"}},
+     .defaultExtension = "xml",
+     .fileName = "gamelist.xml",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = GAMELIST_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WriteGamelist},
+    {.type = ListType::RETROARCH,
+     .name = "retroarch",
+     .caption = "RetroArch playlist",
+     .example =
+         R"(--input listxml.xml --type retroarch --find '!cloneof' --rom-folder /home/me/roms --output MAME.lpl)",
+     .controlId = 1412,
+     .filters = {{"RetroArch playlists (*.lpl)", "*.lpl"}},
+     .defaultExtension = "lpl",
+     .fileName = "MAME.lpl",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = RETROARCH_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WriteRetroArchPlaylist},
+    {.type = ListType::PEGASUS,
+     .name = "pegasus",
+     .caption = "Pegasus metadata",
+     .example =
+         R"(--input merged.xml --type pegasus --find '<category>shooter' --collection Shooters --output metadata.pegasus.txt)",
+     .controlId = 1413,
+     .filters = {{"Pegasus metadata (*.txt)", "*.txt"}},
+     .defaultExtension = "txt",
+     .fileName = "metadata.pegasus.txt",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = PEGASUS_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WritePegasusList},
+    {.type = ListType::DAT,
+     .name = "dat",
+     .caption = "DAT for ROM managers",
+     .example =
+         R"(--input listxml.xml --type dat --find '!cloneof & (rotate=90 | rotate=270)' --dat-name Vertical --output vertical.dat)",
+     .controlId = 1414,
+     .filters = {{"DAT files (*.dat)", "*.dat"}, {"xml files (*.xml)", "*.xml"}},
+     .defaultExtension = "dat",
+     .fileName = "selection.dat",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = DAT_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WriteDat},
+    {.type = ListType::TABLE,
+     .name = "table",
+     .caption = "Spreadsheet table",
+     .example =
+         R"(--input merged.xml --type table --find '!cloneof' --fields 'name,description,year,nplayers' --output games.csv)",
+     .controlId = 1415,
+     .filters = {{"csv files (*.csv)", "*.csv"}},
+     .defaultExtension = "csv",
+     .fileName = "games.csv",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = TABLE_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WriteTable},
+    {.type = ListType::MAME_INI,
+     .name = "mame-ini",
+     .caption = "MAME folder ini",
+     .example =
+         R"(--input listxml.xml --type mame-ini --find 'ways=4' --title 'Four ways' --output folders/fourways.ini)",
+     .controlId = 1416,
+     .filters = {{"ini files (*.ini)", "*.ini"}},
+     .defaultExtension = "ini",
+     .fileName = "selection.ini",
+     .dialog = ListOptionsDialog::EXPORT_OPTIONS,
+     .options = MAME_INI_OPTIONS,
+     .windowLineEnd = "",
+     .wholeDocument = true,
+     .write = &GameScanner::WriteMameIni},
+};
+
+} // namespace
+
+std::span<const ListTypeInfo> ListTypes() {
+    return TYPES;
+}
+
+const ListTypeInfo& ListTypeOf(ListType type) {
+    return *std::find_if(std::begin(TYPES), std::end(TYPES),
+                         [type](const ListTypeInfo& info) { return info.type == type; });
+}
+
+const ListTypeInfo* FindListType(std::string_view name) {
+    const ListTypeInfo* found = std::find_if(std::begin(TYPES), std::end(TYPES),
+                                             [name](const ListTypeInfo& info) { return info.name == name; });
+    return found == std::end(TYPES) ? nullptr : found;
+}
+
+} // namespace pellaquin
