@@ -16,6 +16,36 @@ namespace pellaquin {
 
 namespace {
 
+// Each column's box: its id, caption and place on the chooser's grid, in column-list order.
+struct ColumnBox {
+    CsvColumn column;
+    int id;
+    const char* caption;
+    int screenColumn;
+    int screenRow;
+};
+
+constexpr ColumnBox BOXES[CSV_COLUMN_COUNT] = {
+    {CsvColumn::DESCRIPTION, 1040, "Description", 0, 0},
+    {CsvColumn::ROM_NAME, 1041, "ROM Name", 0, 1},
+    {CsvColumn::YEAR, 1034, "Year", 1, 0},
+    {CsvColumn::MANUFACTURER, 1036, "Manufacturer", 1, 1},
+    {CsvColumn::BUTTONS, 1038, "# of Buttons", 0, 2},
+    {CsvColumn::CONTROLS, 1037, "Controls", 0, 3},
+    {CsvColumn::VIDEO_WIDTH, 1043, "Video Width", 1, 2},
+    {CsvColumn::VIDEO_HEIGHT, 1044, "Video Height", 1, 3},
+    {CsvColumn::ORIENTATION, 1039, "Orientation", 1, 4},
+    {CsvColumn::DISPLAY_TYPE, 1045, "Display Type", 1, 5},
+    {CsvColumn::EMULATION_STATUS, 1046, "Emulation Status", 1, 6},
+    {CsvColumn::CATEGORY, 1053, "Category", 0, 10},
+    {CsvColumn::TILT, 1048, "Tilt", 0, 5},
+    {CsvColumn::ALTERNATING, 1049, "Alternating", 0, 6},
+    {CsvColumn::PLAYERS, 1050, "# Players", 0, 7},
+    {CsvColumn::USES_SERVICE, 1051, "Uses Service", 0, 8},
+    {CsvColumn::MIRRORED, 1052, "Mirrored", 0, 9},
+    {CsvColumn::COCKTAIL, 1047, "Cocktail", 0, 4},
+};
+
 // Where the delimiter row sits in the right-hand column of boxes, a row's space below its last box.
 constexpr int DELIMITER_ROW = 8;
 // Where the boxes of added elements start, two to a row, below the fixed ones.
@@ -30,10 +60,10 @@ CCSVDialog::CCSVDialog(InputFormat format, RecordElement element, QWidget* paren
     auto* boxes = new QGridLayout;
     m_boxLayout = boxes;
     for (std::size_t i = 0; i < CSV_COLUMN_COUNT; ++i) {
-        const CsvColumn& column = CsvColumns()[i];
+        const ColumnBox& column = BOXES[i];
         auto* box = new QCheckBox(ToQString(column.caption), this);
         box->setObjectName(QString::number(column.id));
-        box->setEnabled(CsvColumnKey(i, m_format, m_element).has_value());
+        box->setEnabled(CsvColumnKey(column.column, m_format, m_element).has_value());
         boxes->addWidget(box, column.screenRow, column.screenColumn, Qt::AlignLeft);
         m_boxes[i] = box;
     }
@@ -69,10 +99,10 @@ void CCSVDialog::SetDelimiter(const std::string& delimiter) {
 }
 
 void CCSVDialog::accept() {
-    std::vector<std::size_t> ticked;
+    std::vector<CsvColumn> ticked;
     for (std::size_t i = 0; i < CSV_COLUMN_COUNT; ++i) {
         if (m_boxes[i]->isChecked()) {
-            ticked.push_back(i);
+            ticked.push_back(BOXES[i].column);
         }
     }
     m_columnList = ComposeColumnList(ticked, m_format, m_element);

@@ -7,34 +7,23 @@
 namespace pellaquin {
 namespace {
 
-// The ids of the columns not offered for a kind of file.
-std::set<int> NotOffered(InputFormat format, RecordElement element) {
-    std::set<int> ids;
-    for (std::size_t column = 0; column < CSV_COLUMN_COUNT; ++column) {
-        if (!CsvColumnKey(column, format, element)) {
-            ids.insert(CsvColumns()[column].id);
-        }
-    }
-    return ids;
-}
+using enum CsvColumn;
 
-// The column numbers of `ids`, in the order given.
-std::vector<std::size_t> Columns(std::initializer_list<int> ids) {
-    std::vector<std::size_t> columns;
-    for (int id : ids) {
-        for (std::size_t column = 0; column < CSV_COLUMN_COUNT; ++column) {
-            if (CsvColumns()[column].id == id) {
-                columns.push_back(column);
-            }
+// The columns not offered for a kind of file.
+std::set<CsvColumn> NotOffered(InputFormat format, RecordElement element) {
+    std::set<CsvColumn> columns;
+    for (std::size_t column = 0; column < CSV_COLUMN_COUNT; ++column) {
+        if (!CsvColumnKey(static_cast<CsvColumn>(column), format, element)) {
+            columns.insert(static_cast<CsvColumn>(column));
         }
     }
     return columns;
 }
 
-std::vector<std::size_t> AllColumns() {
-    std::vector<std::size_t> all(CSV_COLUMN_COUNT);
-    for (std::size_t column = 0; column < CSV_COLUMN_COUNT; ++column) {
-        all[column] = column;
+std::vector<CsvColumn> AllColumns() {
+    std::vector<CsvColumn> all;
+    for (std::size_t column = CSV_COLUMN_COUNT; column-- > 0;) {
+        all.push_back(static_cast<CsvColumn>(column));
     }
     return all;
 }
@@ -44,29 +33,21 @@ constexpr RecordElement MACHINE = RecordElement::MACHINE;
 
 // Each kind of file leaves out exactly the columns it has no value for.
 TEST(CsvColumnsTest, ColumnsNotOffered) {
-    EXPECT_EQ(NotOffered(FORMAT_LISTXML, GAME), (std::set<int>{1047, 1048, 1049, 1050, 1051, 1052, 1053}));
-    EXPECT_EQ(NotOffered(FORMAT_CONTROLS, GAME), (std::set<int>{1034, 1036, 1039, 1043, 1044, 1045, 1046}));
-    EXPECT_EQ(NotOffered(FORMAT_MERGED, GAME), std::set<int>{});
-    EXPECT_EQ(NotOffered(FORMAT_UNKNOWN, GAME), std::set<int>{});
-    EXPECT_EQ(NotOffered(FORMAT_LISTXML, MACHINE), (std::set<int>{1045, 1047, 1049, 1052, 1053}));
-    EXPECT_EQ(NotOffered(FORMAT_MERGED, MACHINE), std::set<int>{1045});
-}
-
-// Every column has a box of its own on the chooser's screen, and an id of its own.
-TEST(CsvColumnsTest, EachColumnHasItsOwnBox) {
-    std::set<std::pair<int, int>> cells;
-    std::set<int> ids;
-    for (const CsvColumn& column : CsvColumns()) {
-        EXPECT_TRUE(cells.insert({column.screenColumn, column.screenRow}).second) << column.caption;
-        EXPECT_TRUE(ids.insert(column.id).second) << column.caption;
-    }
+    EXPECT_EQ(NotOffered(FORMAT_LISTXML, GAME),
+              (std::set{COCKTAIL, TILT, ALTERNATING, PLAYERS, USES_SERVICE, MIRRORED, CATEGORY}));
+    EXPECT_EQ(NotOffered(FORMAT_CONTROLS, GAME),
+              (std::set{YEAR, MANUFACTURER, ORIENTATION, VIDEO_WIDTH, VIDEO_HEIGHT, DISPLAY_TYPE, EMULATION_STATUS}));
+    EXPECT_EQ(NotOffered(FORMAT_MERGED, GAME), std::set<CsvColumn>{});
+    EXPECT_EQ(NotOffered(FORMAT_UNKNOWN, GAME), std::set<CsvColumn>{});
+    EXPECT_EQ(NotOffered(FORMAT_LISTXML, MACHINE), (std::set{DISPLAY_TYPE, COCKTAIL, ALTERNATING, MIRRORED, CATEGORY}));
+    EXPECT_EQ(NotOffered(FORMAT_MERGED, MACHINE), std::set{DISPLAY_TYPE});
 }
 
 struct ListCase {
     const char* label;
     InputFormat format;
     RecordElement element;
-    std::vector<std::size_t> ticked;
+    std::vector<CsvColumn> ticked;
     const char* columnList;
 };
 
@@ -82,13 +63,13 @@ TEST_P(ComposeColumnListTest, KeysInColumnOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ComposeColumnListTest,
     ::testing::Values(
-        ListCase{"listxml", FORMAT_LISTXML, GAME, Columns({1041, 1040}), "<description>,<game name="},
-        ListCase{"column order", FORMAT_LISTXML, GAME, Columns({1046, 1034, 1040}), "<description>,year,emulation="},
-        ListCase{"controls", FORMAT_CONTROLS, GAME, Columns({1038, 1037, 1041}),
+        ListCase{"listxml", FORMAT_LISTXML, GAME, {ROM_NAME, DESCRIPTION}, "<description>,<game name="},
+        ListCase{"column order", FORMAT_LISTXML, GAME, {EMULATION_STATUS, YEAR, DESCRIPTION}, "<description>,year,emulation="},
+        ListCase{"controls", FORMAT_CONTROLS, GAME, {BUTTONS, CONTROLS, ROM_NAME},
                  "<game romname=,numButtons=,control_name="},
         ListCase{"nothing", FORMAT_LISTXML, GAME, {}, ""},
-        ListCase{"cocktail adds nothing", FORMAT_MERGED, GAME, Columns({1040, 1047}), "<description>"},
-        ListCase{"not offered adds nothing", FORMAT_LISTXML, GAME, Columns({1053, 1048, 1040}), "<description>"},
+        ListCase{"cocktail adds nothing", FORMAT_MERGED, GAME, {DESCRIPTION, COCKTAIL}, "<description>"},
+        ListCase{"not offered adds nothing", FORMAT_LISTXML, GAME, {CATEGORY, TILT, DESCRIPTION}, "<description>"},
         ListCase{"unknown name adds nothing", FORMAT_UNKNOWN, GAME, AllColumns(),
                  "<description>,numButtons=,control_name="},
         ListCase{"all listxml", FORMAT_LISTXML, GAME, AllColumns(),

@@ -42,7 +42,7 @@ class CCSVDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each format greys out exactly the boxes it has no key for.
+    // Each format greys out exactly the boxes it has no key for; every box has a place of its own.
     void disablesBoxesPerFormat_data() {
         QTest::addColumn<int>("format");
         QTest::addColumn<Ids>("disabled");
@@ -54,8 +54,14 @@ private slots:
         QFETCH(Ids, disabled);
         CCSVDialog dialog(format);
         dialog.show();
+        QList<QRect> places;
         for (int id : BOXES) {
-            QCOMPARE(test::Control<QCheckBox>(dialog, id)->isEnabled(), !disabled.contains(id));
+            auto* box = test::Control<QCheckBox>(dialog, id);
+            QCOMPARE(box->isEnabled(), !disabled.contains(id));
+            for (const QRect& place : places) {
+                QVERIFY(!place.intersects(box->geometry()));
+            }
+            places.push_back(box->geometry());
         }
     }
 
