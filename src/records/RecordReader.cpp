@@ -127,36 +127,6 @@ bool RecordReader::RereadGameRecord(InputFile& input, std::string& record, std::
     return ReadGameRecord(input, record, startTag);
 }
 
-bool RecordReader::ChooseFile(FileDialogRequest::Kind kind, std::string& path, const std::vector<FileFilter>& filters,
-                              std::string_view defaultExtension) {
-    FileDialogRequest request;
-    request.kind = kind;
-    request.title = m_dialogTitle;
-    request.filters = filters;
-    request.defaultExtension = std::string(defaultExtension);
-    request.initialPath = path;
-    std::optional<std::string> chosen = ShowFileDialog(request);
-    if (!chosen) {
-        return false;
-    }
-    path = std::move(*chosen);
-    return true;
-}
-
-bool RecordReader::ChooseOpenFile(std::string& path, const std::vector<FileFilter>& filters,
-                                  std::string_view defaultExtension) {
-    return ChooseFile(FileDialogRequest::Kind::OPEN, path, filters, defaultExtension);
-}
-
-bool RecordReader::ChooseSaveFile(std::string& path, const std::vector<FileFilter>& filters,
-                                  std::string_view defaultExtension) {
-    return ChooseFile(FileDialogRequest::Kind::SAVE, path, filters, defaultExtension);
-}
-
-bool RecordReader::ChooseFolder(std::string& path) {
-    return ChooseFile(FileDialogRequest::Kind::FOLDER, path, {}, {});
-}
-
 void RewindInput(InputFile& input) {
     input.Seek(0);
 }

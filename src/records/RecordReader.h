@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/FileDialogSeam.h"
 #include "records/InputFile.h"
 
 #include <array>
@@ -12,7 +11,7 @@
 namespace pellaquin {
 
 // Record-reading state: where the browsed records start, which one is current, and where the
-// last start tag was met. It also puts up the open and save dialogs, titled m_dialogTitle.
+// last start tag was met.
 class RecordReader {
 public:
     static constexpr int POSITION_COUNT = 200;
@@ -29,24 +28,12 @@ public:
     // Reads the record again from m_positions[m_currentIndex], the start of its start-tag piece.
     bool RereadGameRecord(InputFile& input, std::string& record, std::string_view startTag);
 
-    // Put up the open or save dialog with `path` as the initial name. On OK `path` holds the choice
-    // and the result is true; on cancel `path` is left as it was.
-    bool ChooseOpenFile(std::string& path, const std::vector<FileFilter>& filters, std::string_view defaultExtension);
-    bool ChooseSaveFile(std::string& path, const std::vector<FileFilter>& filters, std::string_view defaultExtension);
-    // The same for a folder.
-    bool ChooseFolder(std::string& path);
-
     // Start of the start-tag piece of each record shown by browsing.
     std::array<std::int64_t, POSITION_COUNT> m_positions{};
     // -1 before the first record, then 0 to 199.
     int m_currentIndex = -1;
     // Start of the start-tag piece the last read met.
     std::int64_t m_lastStartPosition = 0;
-    std::string m_dialogTitle;
-
-private:
-    bool ChooseFile(FileDialogRequest::Kind kind, std::string& path, const std::vector<FileFilter>& filters,
-                    std::string_view defaultExtension);
 };
 
 // Seeks to the start of the file.

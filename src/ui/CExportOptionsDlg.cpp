@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "records/RecordReader.h"
 #include "ui/DialogParts.h"
+#include "ui/FileDialogs.h"
 #include "ui/QtText.h"
 
 namespace pellaquin {
@@ -55,10 +55,8 @@ void CExportOptionsDlg::accept() {
 }
 
 void CExportOptionsDlg::BrowseForRomFolder(QLineEdit& edit) {
-    RecordReader reader;
-    reader.m_dialogTitle = "Point me to the folder of your sets please...";
     std::string folder;
-    if (reader.ChooseFolder(folder)) {
+    if (ChooseFolder("Point me to the folder of your sets please...", folder)) {
         edit.setText(ToQString(folder));
     }
 }

@@ -8,7 +8,6 @@
 #include <QDialog>
 
 #include "output/ListRequest.h"
-#include "platform/FileDialogSeam.h"
 #include "records/GameBrowser.h"
 #include "records/InputFile.h"
 #include "search/InputValues.h"

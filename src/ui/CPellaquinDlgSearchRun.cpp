@@ -14,13 +14,13 @@
 
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
-#include "records/RecordReader.h"
 #include "settings/StoredSettings.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CExportOptionsDlg.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CProgressDlg.h"
 #include "ui/CbatchFileDlg.h"
+#include "ui/FileDialogs.h"
 #include "ui/MessageBoxes.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtText.h"
@@ -130,10 +130,8 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
     {
         CProgressDlg progress;
         progress.Start(false, 1000, SCANNING, "");
-        RecordReader dialogReader;
-        dialogReader.m_dialogTitle = SAVE_TITLE;
         const ListTypeInfo& type = ListTypeOf(m_savedType);
-        dialogReader.ChooseSaveFile(path, SaveFilters(type), type.defaultExtension);
+        ChooseSaveFile(SAVE_TITLE, path, SaveFilters(type), type.defaultExtension);
     }
     // Without a file there is no MaLa list to write, and the run ends here.
     if (path.empty() || !MayReplace(this, path)) {
@@ -169,9 +167,7 @@ void CPellaquinDlg::SaveResultText(const std::string& text) {
     if (!type.fileName.empty()) {
         path = (QDir::homePath() + QLatin1Char('/')).toStdString() + std::string(type.fileName);
     }
-    RecordReader dialogReader;
-    dialogReader.m_dialogTitle = SAVE_TITLE;
-    if (!dialogReader.ChooseSaveFile(path, SaveFilters(type), type.defaultExtension) || path.empty()) {
+    if (!ChooseSaveFile(SAVE_TITLE, path, SaveFilters(type), type.defaultExtension) || path.empty()) {
         return;
     }
     // A front-end's file is one document: it is replaced, never added to.

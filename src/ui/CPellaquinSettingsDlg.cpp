@@ -15,12 +15,11 @@
 
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
-#include "platform/FileDialogSeam.h"
 #include "platform/SamplesFolder.h"
-#include "records/RecordReader.h"
 #include "settings/StoredSettings.h"
 #include "ui/CProgressDlg.h"
 #include "ui/DialogParts.h"
+#include "ui/FileDialogs.h"
 #include "ui/ListingCapture.h"
 #include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
@@ -203,12 +202,10 @@ void CPellaquinSettingsDlg::accept() {
 }
 
 void CPellaquinSettingsDlg::BrowseForFile(const BrowseRow& row) {
-    RecordReader reader;
-    reader.m_dialogTitle = row.title;
     std::string& heldPath = m_settings.*row.heldPath;
     bool chosen = row.kind == FileDialogRequest::Kind::SAVE
-                      ? reader.ChooseSaveFile(heldPath, {row.filter}, row.defaultExtension)
-                      : reader.ChooseOpenFile(heldPath, {row.filter}, row.defaultExtension);
+                      ? ChooseSaveFile(row.title, heldPath, {row.filter}, row.defaultExtension)
+                      : ChooseOpenFile(row.title, heldPath, {row.filter}, row.defaultExtension);
     if (chosen) {
         (this->*row.field)->setText(ToQString(heldPath));
         if (row.buttonId == ID_INPUT_BROWSE) {
@@ -221,14 +218,12 @@ void CPellaquinSettingsDlg::BrowseForFile(const BrowseRow& row) {
 }
 
 void CPellaquinSettingsDlg::CaptureMameListing() {
-    RecordReader reader;
-    reader.m_dialogTitle = "Point me to MAME or MAME's xml file please...";
     // MAME has no extension on Linux (/usr/games/mame), so the dialog shows every file first, and adds no
     // extension to a name typed without one.
     const std::vector<FileFilter> filters = {{"All files (*)", "*"}, XML_FILTER, {"exe files (*.exe)", "*.exe"}};
     // Unlike the other rows this dialog never starts from the held path: it may name MAME rather than a listing.
     std::string chosen;
-    if (reader.ChooseOpenFile(chosen, filters, "")) {
+    if (ChooseOpenFile("Point me to MAME or MAME's xml file please...", chosen, filters, "")) {
         TakeChosenListing(chosen);
         m_listingField->setText(ToQString(m_settings.listXmlFile));
     }
@@ -277,10 +272,8 @@ void CPellaquinSettingsDlg::TakeChosenListing(const std::string& chosenPath) {
 }
 
 void CPellaquinSettingsDlg::RunMerge() {
-    RecordReader reader;
-    reader.m_dialogTitle = "Save merged file as...";
     std::string chosen = m_settings.inputXmlFile;
-    if (!reader.ChooseSaveFile(chosen, {XML_FILTER}, "xml") || !MayReplace(this, chosen)) {
+    if (!ChooseSaveFile("Save merged file as...", chosen, {XML_FILTER}, "xml") || !MayReplace(this, chosen)) {
         return;
     }
     m_settings.inputXmlFile = chosen;
@@ -318,20 +311,16 @@ void CPellaquinSettingsDlg::EnableMergeWhenReady() {
 }
 
 void CPellaquinSettingsDlg::AddIniFile() {
-    RecordReader reader;
-    reader.m_dialogTitle = "Point me to a folder ini file please...";
     std::string path;
-    if (reader.ChooseOpenFile(path, {{"ini files (*.ini)", "*.ini"}}, "ini")) {
+    if (ChooseOpenFile("Point me to a folder ini file please...", path, {{"ini files (*.ini)", "*.ini"}}, "ini")) {
         m_settings.iniFiles.push_back(path);
         m_iniFiles->addItem(ToQString(path));
     }
 }
 
 void CPellaquinSettingsDlg::AddAvailableFolder() {
-    RecordReader reader;
-    reader.m_dialogTitle = "Point me to a folder of your sets please...";
     std::string folder;
-    if (reader.ChooseFolder(folder)) {
+    if (ChooseFolder("Point me to a folder of your sets please...", folder)) {
         m_settings.availableFolders.push_back(folder);
         m_availableFolders->addItem(ToQString(folder));
     }

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "platform/FileDialogSeam.h"
+#include "ui/FileDialogs.h"
 #include "ui/ModalSeam.h"
 #include "ui/QtText.h"
 

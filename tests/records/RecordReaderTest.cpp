@@ -1,6 +1,5 @@
 #include "records/RecordReader.h"
 
-#include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -131,27 +130,6 @@ TEST(RecordReaderBulkTest, AgreesWithPieceByPieceReading) {
             }
         }
     }
-}
-
-// The file dialogs go through the seam: a cancel leaves the path, a choice replaces it.
-TEST(RecordReaderDialogTest, ChooseFileGoesThroughTheSeam) {
-    RecordReader reader;
-    reader.m_dialogTitle = "Save file as...";
-    test::ScriptedFileDialogs dialogs({"", "/tmp/chosen.txt"});
-    std::string path = "cancelled";
-    EXPECT_FALSE(reader.ChooseSaveFile(path, {{"text files (*.txt)", "*.txt"}}, "txt"));
-    EXPECT_EQ(path, "cancelled");
-    path = "";
-    EXPECT_TRUE(reader.ChooseOpenFile(path, {{"xml files (*.xml)", "*.xml"}}, "xml"));
-    EXPECT_EQ(path, "/tmp/chosen.txt");
-    ASSERT_EQ(dialogs.Requests().size(), 2u);
-    const FileDialogRequest& seen = dialogs.Requests()[1];
-    EXPECT_EQ(dialogs.Requests()[0].initialPath, "cancelled");
-    EXPECT_EQ(seen.kind, FileDialogRequest::Kind::OPEN);
-    EXPECT_EQ(seen.title, "Save file as...");
-    EXPECT_EQ(seen.defaultExtension, "xml");
-    ASSERT_EQ(seen.filters.size(), 1u);
-    EXPECT_EQ(seen.filters[0].pattern, "*.xml");
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <QTest>
 
 #include "DialogScript.h"
-#include "support/ScriptedFileDialogs.h"
+#include "ScriptedFileDialogs.h"
 #include "ui/CExportOptionsDlg.h"
 #include "ui/ModalSeam.h"
 

@@ -20,18 +20,18 @@
 #include <QUrl>
 
 #include "DialogScript.h"
-#include "settings/StoredSettings.h"
+#include "ScriptedFileDialogs.h"
 #include "platform/SamplesFolder.h"
+#include "settings/StoredSettings.h"
 #include "support/FailingReads.h"
-#include "support/ScriptedFileDialogs.h"
 #include "support/TestFiles.h"
 #include "ui/CCSVDialog.h"
 #include "ui/CCategoriesDlg.h"
 #include "ui/CExportOptionsDlg.h"
 #include "ui/CMalaListDlg.h"
 #include "ui/CPellaquinDlg.h"
-#include "ui/MessageBoxes.h"
 #include "ui/CSearchDlg.h"
+#include "ui/MessageBoxes.h"
 #include "ui/QtText.h"
 #include "ui/ResultView.h"
 
@@ -324,7 +324,8 @@ private slots:
         auto window = OpenWindow(DataPath("listxml_small.xml"));
         {
             test::ScriptedModals prompts([](QDialog& prompt) {
-                test::TypeOver(*test::Control<QLineEdit>(prompt, ExportOptionOf(ExportOption::ROM_FOLDER).controlId), "/roms");
+                test::TypeOver(*test::Control<QLineEdit>(prompt, ExportOptionOf(ExportOption::ROM_FOLDER).controlId),
+                               "/roms");
                 test::Click(prompt, 1);
             });
             test::Click(*window, Dlg::ID_EMULATIONSTATION);

@@ -19,12 +19,12 @@
 #include <QUrl>
 
 #include "DialogScript.h"
-#include "settings/SettingsLocation.h"
-#include "settings/StoredSettings.h"
+#include "ScriptedFileDialogs.h"
 #include "data/MameCapture.h"
 #include "data/MergeUtility.h"
 #include "platform/SamplesFolder.h"
-#include "support/ScriptedFileDialogs.h"
+#include "settings/SettingsLocation.h"
+#include "settings/StoredSettings.h"
 #include "support/TestFiles.h"
 #include "ui/CPellaquinSettingsDlg.h"
 
@@ -216,7 +216,8 @@ private slots:
             const char* extension;
             const char* held;
         } rows[] = {
-            {Dlg::ID_INPUT_BROWSE, Dlg::ID_INPUT_PATH, Kind::SAVE, "Point me to your xml file please...", "xml", "/in.xml"},
+            {Dlg::ID_INPUT_BROWSE, Dlg::ID_INPUT_PATH, Kind::SAVE, "Point me to your xml file please...", "xml",
+             "/in.xml"},
             {Dlg::ID_CONTROLS_BROWSE, Dlg::ID_CONTROLS_PATH, Kind::OPEN, "Point me to controls.xml please...", "xml",
              "/controls.xml"},
             {Dlg::ID_CATVER_BROWSE, Dlg::ID_CATVER_PATH, Kind::OPEN, "Point me to catver.ini please...", "ini",

@@ -1,3 +1,5 @@
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -10,7 +12,8 @@
 #include <QTest>
 
 #include "DialogScript.h"
-#include "platform/FileDialogSeam.h"
+#include "ScriptedFileDialogs.h"
+#include "ui/FileDialogs.h"
 #include "ui/QtFileDialogs.h"
 
 namespace pellaquin {
@@ -59,6 +62,27 @@ private slots:
 
     // Each filter becomes a Qt name filter, the first is selected, the suffix is the first of the extensions;
     // cancelling returns nothing.
+    // The window's file dialogs go through the seam with their title, filters and initial path: a cancel leaves
+    // the path, a choice replaces it.
+    void chooseFileGoesThroughTheSeam() {
+        auto dialogs = std::make_unique<test::ScriptedFileDialogs>(std::deque<std::string>{"", "/tmp/chosen.txt"});
+        std::string path = "cancelled";
+        QVERIFY(!ChooseSaveFile("Save file as...", path, {{"text files (*.txt)", "*.txt"}}, "txt"));
+        QCOMPARE(path, std::string("cancelled"));
+        path.clear();
+        QVERIFY(ChooseOpenFile("Open", path, {{"xml files (*.xml)", "*.xml"}}, "xml"));
+        QCOMPARE(path, std::string("/tmp/chosen.txt"));
+        QCOMPARE(dialogs->Requests().size(), std::size_t(2));
+        QCOMPARE(dialogs->Requests()[0].initialPath, std::string("cancelled"));
+        QCOMPARE(dialogs->Requests()[0].title, std::string("Save file as..."));
+        const FileDialogRequest& seen = dialogs->Requests()[1];
+        QVERIFY(seen.kind == FileDialogRequest::Kind::OPEN);
+        QCOMPARE(seen.defaultExtension, std::string("xml"));
+        QCOMPARE(seen.filters.at(0).pattern, std::string("*.xml"));
+        dialogs.reset();
+        InstallQtFileDialogs();
+    }
+
     void filtersAndSuffix_data() {
         QTest::addColumn<QStringList>("descriptions");
         QTest::addColumn<QStringList>("patterns");

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/FileDialogSeam.h"
+#include "ui/FileDialogs.h"
 
 #include <deque>
 #include <string>

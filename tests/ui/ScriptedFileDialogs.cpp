@@ -1,4 +1,4 @@
-#include "support/ScriptedFileDialogs.h"
+#include "ScriptedFileDialogs.h"
 
 namespace pellaquin::test {
 

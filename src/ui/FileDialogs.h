@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace pellaquin {
@@ -28,5 +29,14 @@ using FileDialogHandler = std::function<std::optional<std::string>(const FileDia
 // dialog counts as cancelled.
 void SetFileDialogHandler(FileDialogHandler handler);
 std::optional<std::string> ShowFileDialog(const FileDialogRequest& request);
+
+// Put up the open or save dialog titled `title` with `path` as the initial name. On OK `path` holds the
+// choice and the result is true; on cancel `path` is left as it was.
+bool ChooseOpenFile(std::string_view title, std::string& path, const std::vector<FileFilter>& filters,
+                    std::string_view defaultExtension);
+bool ChooseSaveFile(std::string_view title, std::string& path, const std::vector<FileFilter>& filters,
+                    std::string_view defaultExtension);
+// The same for a folder.
+bool ChooseFolder(std::string_view title, std::string& path);
 
 } // namespace pellaquin
