@@ -5,6 +5,7 @@
 #include "records/InputOpening.h"
 #include "search/WizardChoices.h"
 
+#include <filesystem>
 #include <optional>
 #include <ostream>
 
@@ -83,8 +84,10 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
         return USAGE_ERROR;
     }
     bool columns = type->dialog == ListOptionsDialog::COLUMNS;
-    if (columns && !options.selection.wizard.empty()) {
-        err << "The csv list takes its columns, not a search: --wizard cannot be used with it\n";
+    // The CSV list lists every game: a search given to it would be dropped without a word.
+    if (columns && (!options.selection.wizard.empty() || !options.selection.find.empty())) {
+        err << "The csv list lists every game with its --columns, unsearched: --find and --wizard cannot be used "
+               "with it; --type table lists the games a search keeps, with the --fields you choose\n";
         return USAGE_ERROR;
     }
     InputFile input;
@@ -99,6 +102,10 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
     request.windowLineEnds = options.window;
     request.exports = options.exports;
     request.exports.tableDelimiter = options.delimiter;
+    if (!options.outputPath.empty()) {
+        std::error_code error;
+        request.listFolder = std::filesystem::absolute(options.outputPath, error).parent_path().string();
+    }
     if (!options.title.empty()) {
         request.exports.folderTitle = options.title;
     }

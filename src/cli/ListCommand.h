@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/ExportOptions.h"
+#include "output/ListRequest.h"
 #include "output/SetSteps.h"
 
 #include <iosfwd>
@@ -27,7 +28,7 @@ struct ListOptions {
     std::string type;
     std::string columns;
     std::string delimiter = ",";
-    std::string batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
+    std::string batchTemplate = std::string(DEFAULT_BATCH_TEMPLATE);
     std::string title;
     bool window = false;
     std::string outputPath; // empty: standard output

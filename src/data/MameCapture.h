@@ -9,8 +9,13 @@
 namespace pellaquin {
 
 // Shown before MAME is run, since the capture blocks for a while.
+#ifdef _WIN32
 inline constexpr std::string_view CAPTURE_NOTICE =
     "I will now attempt to coax MAME.exe to\r\ngive up the full xml listing.\r\nThis may take awhile.";
+#else
+inline constexpr std::string_view CAPTURE_NOTICE =
+    "I will now attempt to coax MAME to\r\ngive up the full xml listing.\r\nThis may take awhile.";
+#endif
 
 // The name the captured listing takes, in MAME's folder or in our data folder.
 inline constexpr std::string_view CAPTURED_LISTING_NAME = "listxml.xml";

@@ -294,16 +294,10 @@ private:
     bool m_ok = true;
 };
 
-// The closing line follows the last game. A listing without games is all header, and its own
-// "</mame>" line, when it has one, already closes the file.
-void WriteListEnd(BufferedWriter& writer, std::string_view header, bool wroteGames) {
+// The closing line follows the last game.
+void WriteListEnd(BufferedWriter& writer) {
     if (!writer.EndsLine()) {
         writer.Write("\n");
-    }
-    std::string_view trimmed = TrimWhiteSpace(header);
-    std::size_t lastLine = trimmed.rfind('\n');
-    if (!wroteGames && trimmed.substr(lastLine == NOT_FOUND ? 0 : lastLine + 1) == LIST_END_LINE) {
-        return;
     }
     writer.Write(LIST_END_LINE);
     writer.Write("\n");
@@ -440,7 +434,11 @@ MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const Me
     if (listing.HadReadError()) {
         return MergeResult::LISTING_NOT_READABLE;
     }
-    WriteListEnd(writer, header, wroteGames);
+    // A file without a game would pass for a merged file and hold nothing.
+    if (!wroteGames) {
+        return MergeResult::LISTING_HOLDS_NO_GAMES;
+    }
+    WriteListEnd(writer);
     if (progress) {
         progress(listing.Size(), listing.Size());
     }
@@ -480,6 +478,8 @@ std::string_view MergeResultMessage(MergeResult result) {
         return "Error opening output file for write!?";
     case MergeResult::LISTING_NOT_READABLE:
         return "Error opening MAME's listxml file for reading!?";
+    case MergeResult::LISTING_HOLDS_NO_GAMES:
+        return "MAME's listxml file holds no game to merge!?\r\nNo merged file was written.";
     case MergeResult::CATVER_READ_FAILED:
     case MergeResult::CONTROLS_READ_FAILED:
         return "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left as it was.";
@@ -497,6 +497,7 @@ std::string MergeResultMessage(MergeResult result, const MergeSources& sources) 
     std::string message(MergeResultMessage(result));
     switch (result) {
     case MergeResult::LISTING_NOT_READABLE:
+    case MergeResult::LISTING_HOLDS_NO_GAMES:
         return message + "\r\n" + InputProblemLine(sources.listingPath);
     case MergeResult::CATVER_READ_FAILED:
         return message + "\r\n" + sources.catverPath + ": unreadable";

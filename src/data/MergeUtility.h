@@ -27,8 +27,9 @@ enum class MergeResult {
     OUTPUT_IS_A_SOURCE,
     OUTPUT_NOT_WRITABLE,
     LISTING_NOT_READABLE,
-    CATVER_READ_FAILED,   // catver.ini opened but failed to read part-way
-    CONTROLS_READ_FAILED, // controls.xml opened but failed to read part-way
+    LISTING_HOLDS_NO_GAMES, // the listing is empty or of no known form: there is nothing to merge into
+    CATVER_READ_FAILED,     // catver.ini opened but failed to read part-way
+    CONTROLS_READ_FAILED,   // controls.xml opened but failed to read part-way
     WRITE_FAILED
 };
 
@@ -43,8 +44,8 @@ using MergeLeftOut = std::function<void(const std::string& path)>;
 // its own in this order: its category and its version added (catver.ini's [VerAdded]), its
 // nplayers.ini value, the value of each data file (escaped as XML text), the controls info and the
 // player block. A clone without a value of its own in nplayers.ini or a data file takes its parent's
-// (by its romof, then its cloneof). Returns OK, LISTING_NOT_READABLE, CATVER_READ_FAILED,
-// CONTROLS_READ_FAILED or WRITE_FAILED (a write to the sink failed).
+// (by its romof, then its cloneof). Returns OK, LISTING_NOT_READABLE, LISTING_HOLDS_NO_GAMES,
+// CATVER_READ_FAILED, CONTROLS_READ_FAILED or WRITE_FAILED (a write to the sink failed).
 MergeResult MergeDataFiles(const MergeSources& sources, ByteSink& sink, const MergeProgress& progress = {},
                            const MergeLeftOut& leftOut = {});
 

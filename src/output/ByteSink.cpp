@@ -25,14 +25,26 @@ bool StreamSink::Write(std::string_view bytes) {
 ReplacingFileSink::ReplacingFileSink(std::string targetPath, FileReplacement::Content content)
     : m_file(std::move(targetPath)), m_content(content) {}
 
-bool AppendToFile(const std::string& path, std::string_view bytes) {
-    ReplacingFileSink file(path, FileReplacement::Content::APPENDED);
-    return file.Open() && file.Write(bytes) && file.Commit();
+namespace {
+
+bool CommitWhole(ReplacingFileSink& file, std::string_view bytes, int* failure) {
+    bool written = file.Open() && file.Write(bytes) && file.Commit();
+    if (!written && failure != nullptr) {
+        *failure = file.Error();
+    }
+    return written;
 }
 
-bool ReplaceFileWith(const std::string& path, std::string_view bytes) {
+} // namespace
+
+bool AppendToFile(const std::string& path, std::string_view bytes, int* failure) {
+    ReplacingFileSink file(path, FileReplacement::Content::APPENDED);
+    return CommitWhole(file, bytes, failure);
+}
+
+bool ReplaceFileWith(const std::string& path, std::string_view bytes, int* failure) {
     ReplacingFileSink file(path);
-    return file.Open() && file.Write(bytes) && file.Commit();
+    return CommitWhole(file, bytes, failure);
 }
 
 } // namespace pellaquin

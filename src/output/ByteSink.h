@@ -66,18 +66,20 @@ public:
     bool WriteAt(std::int64_t offset, std::string_view bytes) override { return m_file.WriteAt(offset, bytes); }
     // Puts the file in the target's place; false (target untouched) if any write failed.
     bool Commit() { return m_file.Commit(); }
+    // The system's error number of the first step that failed, 0 while none has.
+    int Error() const { return m_file.Error(); }
 
 private:
     FileReplacement m_file;
     FileReplacement::Content m_content;
 };
 
-// Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written; the
-// file then stays as it was.
-bool AppendToFile(const std::string& path, std::string_view bytes);
+// Appends `bytes` to the file at `path`, creating it if needed. False when it cannot be written, with
+// the system's error number in `failure` when given; the file then stays as it was.
+bool AppendToFile(const std::string& path, std::string_view bytes, int* failure = nullptr);
 
-// Replaces the file at `path` by `bytes`, creating it if needed. False when it cannot be written; the
-// file then stays as it was.
-bool ReplaceFileWith(const std::string& path, std::string_view bytes);
+// Replaces the file at `path` by `bytes`, creating it if needed. False when it cannot be written, with
+// the system's error number in `failure` when given; the file then stays as it was.
+bool ReplaceFileWith(const std::string& path, std::string_view bytes, int* failure = nullptr);
 
 } // namespace pellaquin

@@ -318,6 +318,7 @@ ListResult GameScanner::WriteDat(const ListRequest& request, ByteSink& sink) {
             index.Add(entries, starts, games);
             written = sink.Write(games) && written;
         });
+        result.gameCount = scan.Records();
     }
     index.MarkWritten();
 

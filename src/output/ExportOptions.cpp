@@ -8,7 +8,8 @@ namespace {
 
 constexpr ExportOptionInfo OPTIONS[] = {
     {ExportOption::ROM_FOLDER, "romFolder", "--rom-folder",
-     "where the sets live, for the paths in the list (default: ./, for retroarch the current folder)",
+     "where the sets live, for the paths in the list (default: ./; for retroarch the folder of --output, else the "
+     "current folder)",
      "Folder of the sets (empty: beside the list):", 1420, &ExportOptions::romFolder},
     {ExportOption::ROM_EXTENSION, "romExtension", "--rom-extension", "the sets' file extension",
      "Extension of the sets:", 1421, &ExportOptions::romExtension},

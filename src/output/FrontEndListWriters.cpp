@@ -127,8 +127,10 @@ ListResult GameScanner::WriteGamelist(const ListRequest& request, ByteSink& sink
 ListResult GameScanner::WriteRetroArchPlaylist(const ListRequest& request, ByteSink& sink) {
     ExportOptions options = request.exports;
     if (options.romFolder.empty()) {
+        // RetroArch needs whole paths: the sets are beside the playlist.
         std::error_code error;
-        options.romFolder = std::filesystem::current_path(error).string();
+        options.romFolder =
+            request.listFolder.empty() ? std::filesystem::current_path(error).string() : request.listFolder;
     }
     auto defaultCore = [](const std::string& core) { return core == "DETECT" ? std::string() : core; };
     std::string head = Json(nlohmann::ordered_json{

@@ -25,6 +25,7 @@ ListResult GameScanner::WriteGames(ByteSink& sink, HeaderText header, const std:
     result.matchCount =
         ScanInBatches(scan, makeWork, [&](std::string_view text) { written = sink.Write(text) && written; });
     result.status = written ? ListStatus::DONE : ListStatus::WRITE_FAILED;
+    result.gameCount = scan.Records();
     return result;
 }
 

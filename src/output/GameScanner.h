@@ -67,6 +67,9 @@ public:
     // A folder ini for MAME's UI: one folder holding the matching sets.
     ListResult WriteMameIni(const ListRequest& request, ByteSink& sink);
 
+    // True once a writer met games that share a line, which it cannot tell apart.
+    bool MetSharedLines() const { return m_reader.m_sharedLine; }
+
 private:
     // Whether the game of `record` belongs in the request's list: every writer that searches asks here.
     bool Selects(std::string_view record, const ListRequest& request) const;

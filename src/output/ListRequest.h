@@ -11,6 +11,13 @@
 
 namespace pellaquin {
 
+// The batch list's line unless told another: "%ROM%" stands for each game's name.
+#ifdef _WIN32
+inline constexpr std::string_view DEFAULT_BATCH_TEMPLATE = "copy %ROM%.zip c:\\mame\\roms";
+#else
+inline constexpr std::string_view DEFAULT_BATCH_TEMPLATE = "cp %ROM%.zip ~/roms/";
+#endif
+
 // What one list run is asked for: the same value from the window and from the command line.
 struct ListRequest {
     ListRequest() = default;
@@ -23,13 +30,16 @@ struct ListRequest {
     // What separates the CSV list's columns, and replaces the separator inside a value.
     std::string fieldSeparator = ",";
     // The batch list's line; "%ROM%" stands for each game's name.
-    std::string batchTemplate = "copy %ROM%.zip c:\\mame\\roms";
+    std::string batchTemplate = std::string(DEFAULT_BATCH_TEMPLATE);
     MalaListSettings mala;
     // The line ends the window shows, the type's windowLineEnd.
     bool windowLineEnds = false;
     SetSteps steps;
     // The options of the lists for front-ends and ROM managers.
     ExportOptions exports;
+    // The folder the list is saved in, where a RetroArch playlist without a folder of the sets finds them;
+    // empty: the current folder.
+    std::string listFolder;
 };
 
 enum class ListStatus {
@@ -40,12 +50,15 @@ enum class ListStatus {
     OUTPUT_NOT_WRITABLE, // the output file could not be opened
     WRITE_FAILED,        // a write to the output failed
     INPUT_HOLDS_NO_ROMS, // a DAT was asked of controls.xml
+    SHARED_LINES,        // games share lines part-way through the input: they would be read into each other
 };
 
 struct ListResult {
     ListStatus status = ListStatus::DONE;
     // The games written.
     std::int32_t matchCount = 0;
+    // The games the input holds, matched or not.
+    std::int32_t gameCount = 0;
     // The games the search matched that a front-end list leaves out: BIOS sets, devices, and what
     // MAME cannot run.
     std::int32_t leftOut = 0;

@@ -54,6 +54,8 @@ std::string ListStatusMessage(ListStatus status, std::string_view subject) {
         return OutputNotWritableMessage(subject);
     case ListStatus::INPUT_HOLDS_NO_ROMS:
         return "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file";
+    case ListStatus::SHARED_LINES:
+        return std::string(SHARED_LINES_MESSAGE);
     }
     return {};
 }
@@ -114,6 +116,8 @@ ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink)
     // whole one.
     if (input.HadReadError()) {
         result.status = ListStatus::INPUT_READ_FAILED;
+    } else if (scanner.MetSharedLines()) {
+        result.status = ListStatus::SHARED_LINES;
     }
     return result;
 }

@@ -51,13 +51,14 @@ struct ListTypeInfo {
     ListType type;
     std::string_view name;    // the command line's --type
     std::string_view caption; // the window's output choice
+    std::string_view help;    // what the list is, as the window's tooltip says
     // The command line's example of the type, the arguments after "list".
     std::string_view example;
     int controlId;         // the window's output choice
     SaveFilter filters[2]; // the save dialog's, the first one chosen; an empty second one is none
     std::string_view defaultExtension;
-    // The name the save dialog offers.
-    std::string_view fileName = {};
+    // The name the save dialog offers, unless the list's title names it.
+    std::string_view fileName;
     ListOptionsDialog dialog;
     // The export options the type takes, in the order its dialog shows them.
     std::span<const ExportOption> options = {};

@@ -88,7 +88,7 @@ bool FileReplacement::Open(Content content) {
     struct stat status {};
     if (::stat(m_targetPath.c_str(), &status) == 0) {
         if (S_ISDIR(status.st_mode)) {
-            return false;
+            return Fail(EISDIR);
         }
         if (!S_ISREG(status.st_mode)) {
             // Renaming over a device or a pipe would put a plain file in its place: it is written as it
@@ -96,12 +96,12 @@ bool FileReplacement::Open(Content content) {
             int flags = O_WRONLY | O_CLOEXEC | (content == Content::APPENDED ? O_APPEND : 0);
             m_descriptor = ::open(m_targetPath.c_str(), flags);
             m_direct = m_descriptor >= 0;
-            return m_direct;
+            return m_direct || Fail(errno);
         }
         // A file the user may not write is not replaced behind their back, whatever its folder allows.
         int probe = ::open(m_targetPath.c_str(), O_WRONLY | O_CLOEXEC);
         if (probe < 0) {
-            return false;
+            return Fail(errno);
         }
         ::close(probe);
         if (char* resolved = ::realpath(m_targetPath.c_str(), nullptr)) {
@@ -118,12 +118,13 @@ bool FileReplacement::Open(Content content) {
     std::string pattern = FolderOf(m_targetPath) + "/.pellaquin-XXXXXX";
     m_descriptor = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_descriptor < 0) {
-        return false;
+        return Fail(errno);
     }
     m_temporaryPath = pattern;
     // mkstemp makes the file private; ours is an ordinary user file, or keeps the mode of the one it replaces.
     ::fchmod(m_descriptor, mode);
     if (content == Content::APPENDED && exists && !CopyInto(m_targetPath, m_descriptor)) {
+        Fail(errno);
         Discard();
         return false;
     }
@@ -135,7 +136,7 @@ bool FileReplacement::Write(std::string_view bytes) {
         return false;
     }
     m_failed = !WriteWhole(m_descriptor, bytes);
-    return !m_failed;
+    return !m_failed || Fail(errno);
 }
 
 bool FileReplacement::WriteAt(std::int64_t offset, std::string_view bytes) {
@@ -143,7 +144,7 @@ bool FileReplacement::WriteAt(std::int64_t offset, std::string_view bytes) {
         return false;
     }
     m_failed = !WriteWhole(m_descriptor, bytes, offset);
-    return !m_failed;
+    return !m_failed || Fail(errno);
 }
 
 bool FileReplacement::Commit() {
@@ -152,20 +153,28 @@ bool FileReplacement::Commit() {
         return false;
     }
     if (m_direct) {
-        bool closed = ::close(m_descriptor) == 0;
+        bool closed = ::close(m_descriptor) == 0 || Fail(errno);
         m_descriptor = -1;
         return closed;
     }
-    bool flushed = ::fsync(m_descriptor) == 0;
-    bool closed = ::close(m_descriptor) == 0;
+    bool flushed = ::fsync(m_descriptor) == 0 || Fail(errno);
+    bool closed = ::close(m_descriptor) == 0 || Fail(errno);
     m_descriptor = -1;
     if (!flushed || !closed || std::rename(m_temporaryPath.c_str(), m_targetPath.c_str()) != 0) {
+        Fail(errno);
         Discard();
         return false;
     }
     m_temporaryPath.clear();
     SyncFolder(FolderOf(m_targetPath));
     return true;
+}
+
+bool FileReplacement::Fail(int error) {
+    if (m_error == 0) {
+        m_error = error;
+    }
+    return false;
 }
 
 void FileReplacement::Discard() {

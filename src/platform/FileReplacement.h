@@ -34,15 +34,20 @@ public:
     // Flushes the file to the disk and puts it in the target's place; false, with the target as it
     // was, when any write failed or the replacement could not be made.
     bool Commit();
+    // The system's error number of the first step that failed, 0 while none has.
+    int Error() const { return m_error; }
 
 private:
     void Discard();
+    // Notes `error` as the cause when it is the first; returns false.
+    bool Fail(int error);
 
     std::string m_targetPath;
     std::string m_temporaryPath;
     int m_descriptor = -1;
     bool m_failed = false;
     bool m_direct = false;
+    int m_error = 0;
 };
 
 // Writes all of `bytes` to `descriptor`, at `offset` when it is not negative; false when a write fails.

@@ -48,22 +48,23 @@ GameBrowser::SearchOutcome GameBrowser::SearchDescription(const std::string& tex
         RewindInput(m_input);
     }
     m_searchText = text;
-    std::string key = std::string(TagVocabulary::DescriptionTag(m_input.Format())) + text;
+    // Case is ignored, as the search language ignores it.
+    std::string key = LowerAsciiCopy(std::string(TagVocabulary::DescriptionTag(m_input.Format())) + text);
 
     // Games are read whole, so the game that holds the description is the one remembered, and "Prev"
     // or "Input file" show that same game again.
     std::string game;
+    std::string lowered;
     for (;;) {
         m_reader.ReadGameRecord(m_input, game, m_input.GameStartTag());
         if (game.empty()) {
             return SearchOutcome::NOT_FOUND;
         }
-        std::size_t found = game.find(key);
-        if (found == std::string::npos) {
+        LowerAsciiCopy(game, lowered);
+        if (lowered.find(key) == std::string::npos) {
             continue;
         }
-        std::size_t lineStart = game.rfind('\n', found);
-        m_currentRecord = game.substr(lineStart == std::string::npos ? 0 : lineStart + 1);
+        m_currentRecord = std::move(game);
         if (m_reader.m_currentIndex < LAST_INDEX) {
             ++m_reader.m_currentIndex;
             m_reader.m_positions[m_reader.m_currentIndex] = m_reader.m_lastStartPosition;

@@ -31,12 +31,12 @@ public:
     bool PreviousGame();
     // "Input file": reads the current entry's game again into CurrentRecord, whatever that gives.
     void RereadCurrentGame();
-    // Reads on to the next game whose description begins with `text` (case kept) and makes it the next
-    // entry; a text other than the last one searches from the top of the file. At the last entry the
+    // Reads on to the next game whose description begins with `text` (A-Z case ignored) and makes it the
+    // next entry; a text other than the last one searches from the top of the file. At the last entry the
     // game is found without being remembered.
     SearchOutcome SearchDescription(const std::string& text);
 
-    // The game read last: the whole record, or from its description line on after a search.
+    // The game read last, its whole record.
     const std::string& CurrentRecord() const { return m_currentRecord; }
     // The text of the last description search, empty before the first.
     const std::string& DescriptionSearchText() const { return m_searchText; }

@@ -21,6 +21,14 @@ InputOpening OpenRecognisedInput(const std::string& path, InputFile& input, std:
     if (DetectInputFormat(input, header) == FORMAT_UNKNOWN) {
         return input.HadReadError() ? InputOpening::CANNOT_READ : InputOpening::UNRECOGNISED;
     }
+    std::int64_t firstGame = input.Tell();
+    RecordReader reader;
+    std::string record;
+    reader.ReadGameRecord(input, record, input.GameStartTag());
+    if (reader.m_sharedLine) {
+        return InputOpening::SHARED_LINES;
+    }
+    input.Seek(firstGame);
     return InputOpening::OK;
 }
 
@@ -32,6 +40,8 @@ std::string_view InputOpeningMessage(InputOpening result) {
         return "Open or Read error on input file!?\r\nCheck your settings.";
     case InputOpening::UNRECOGNISED:
         return "Invalid input file.  Unable to locate MAME or controls.xml header!?";
+    case InputOpening::SHARED_LINES:
+        return SHARED_LINES_MESSAGE;
     case InputOpening::OK:
         break;
     }

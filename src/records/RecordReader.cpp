@@ -91,6 +91,9 @@ bool RecordReader::ReadGameRecord(InputFile& input, std::string& record, std::st
         from = found + 1;
     }
     m_lastStartPosition = input.Tell() + static_cast<std::int64_t>(lastStart);
+    if (endTagAt != NOT_FOUND && FindSubstring(bytes.substr(0, recordEnd), startTag, endTagAt) != NOT_FOUND) {
+        m_sharedLine = true;
+    }
     AppendTranslated(record, bytes.substr(recordStart, recordEnd - recordStart));
     input.Skip(recordEnd);
     return endTagAt != NOT_FOUND;

@@ -34,6 +34,9 @@ public:
     int m_currentIndex = -1;
     // Start of the start-tag piece the last read met.
     std::int64_t m_lastStartPosition = 0;
+    // Set once a record's end tag shared its piece with the next record's start tag: that record would
+    // be read into this one, so no game-by-game reading of the file can be trusted.
+    bool m_sharedLine = false;
 };
 
 // Seeks to the start of the file.

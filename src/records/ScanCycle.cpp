@@ -13,10 +13,14 @@ bool ScanCycle::Next(std::string& record) {
         return false;
     }
     m_reader.ReadGameRecord(m_input, record, m_input.GameStartTag());
-    if (m_starts != nullptr && !record.empty()) {
+    if (record.empty()) {
+        return false;
+    }
+    if (m_starts != nullptr) {
         m_starts->push_back(m_reader.m_lastStartPosition);
     }
-    return !record.empty();
+    ++m_records;
+    return true;
 }
 
 } // namespace pellaquin

@@ -24,6 +24,8 @@ public:
     bool Next(std::string& record);
 
     InputFormat Format() const { return m_input.Format(); }
+    // How many records Next has yielded.
+    std::int32_t Records() const { return m_records; }
 
     // From now on, each record Next yields adds to `starts` where reading it again begins: the start
     // of the piece that holds its (last) start tag. Null stops it.
@@ -33,6 +35,7 @@ private:
     InputFile& m_input;
     RecordReader& m_reader;
     bool m_recognised = false;
+    std::int32_t m_records = 0;
     std::vector<std::int64_t>* m_starts = nullptr;
 };
 

@@ -1,7 +1,8 @@
 #include "cli/CliApp.h"
-#include "settings/StoredSettings.h"
 #include "cli/CliRun.h"
 #include "data/MergeUtility.h"
+#include "records/InputOpening.h"
+#include "settings/StoredSettings.h"
 
 #include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
@@ -39,7 +40,7 @@ TEST(CliAppTest, OptionsMakeTheRequest) {
 
     const std::pair<std::vector<std::string>, std::string> lists[] = {
         {{"--type", "atomicfe", "--find", "name=cocktail", "--window"}, "puckman.zip\r\npacman.zip\r\n"},
-        {{"--type", "batch", "--find", "sf2"}, "copy sf2.zip c:\\mame\\roms\n"},
+        {{"--type", "batch", "--find", "sf2"}, "cp sf2.zip ~/roms/\n"},
         {{"--type", "batch", "--find", "sf2", "--template", "-%ROM%-"}, "-sf2-\n"},
         {{"--type", "descriptions", "--find", "name=sf2"}, "Street Fighter II - The World Warrior (World 910522)\n"},
         {{"--type", "csv", "--columns", "<game name=,\"year\"", "--delimiter", ";"},
@@ -78,7 +79,8 @@ TEST(CliAppTest, WizardAndSetSteps) {
     const std::pair<std::vector<std::string>, std::string> refused[] = {
         {{"count", "--input", LISTING, "--wizard", "joy3"}, "\"joy3\" is none of"},
         {{"count", "--input", LISTING, "--find", "=", "--added-since", "newest"}, "\"newest\" is no MAME version"},
-        {{"list", "--input", LISTING, "--type", "csv", "--columns", "year", "--wizard", "joy4"}, "csv"},
+        {{"list", "--input", LISTING, "--type", "csv", "--columns", "year", "--wizard", "joy4"}, "--type table"},
+        {{"list", "--input", LISTING, "--type", "csv", "--columns", "year", "--find", "sf2"}, "--type table"},
     };
     for (const auto& [args, said] : refused) {
         CliRun run = RunTool(args);
@@ -198,6 +200,32 @@ TEST(CliAppTest, Merge) {
         RunTool({"merge", "--listxml", LISTING, "--controls", controls, "--catver", catver, "--output", catver});
     EXPECT_EQ(overSource.status, 1);
     EXPECT_EQ(overSource.err, std::string(MergeResultMessage(MergeResult::OUTPUT_IS_A_SOURCE)) + "\n");
+
+    // A listing without a game makes no file, and says so.
+    std::string empty = folder.Write("empty.xml", "");
+    CliRun noGames =
+        RunTool({"merge", "--listxml", empty, "--controls", controls, "--catver", catver, "--output", merged});
+    EXPECT_EQ(noGames.status, 1);
+    EXPECT_EQ(noGames.err, std::string(MergeResultMessage(MergeResult::LISTING_HOLDS_NO_GAMES)) + "\r\n" + empty +
+                               ": not a listing of any known form\n");
+    EXPECT_EQ(RunTool({"count", "--input", merged, "--find", "<category>maze & mirrored="}).out, "1\n");
+}
+
+// A listing whose games share lines, as one with its line breaks taken out, is refused with a word on the
+// form to use: at its start, and found part-way.
+TEST(CliAppTest, GamesSharingLines) {
+    test::TemporaryFolder folder;
+    std::string listing = test::ReadWholeFile(LISTING);
+    std::string joined = listing;
+    std::erase(joined, '\n');
+    std::string partWay = listing;
+    partWay.replace(partWay.rfind("</game>\n"), 8, "</game><game name=\"late\"></game>\n");
+    for (const std::string& bytes : {joined, partWay}) {
+        CliRun run = RunTool({"count", "--input", folder.Write("shared.xml", bytes), "--find", "="});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string(SHARED_LINES_MESSAGE) + "\n");
+    }
 }
 
 // merge takes nplayers.ini and any number of data files; each one it cannot read is named on a line

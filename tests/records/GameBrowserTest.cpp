@@ -24,12 +24,11 @@ protected:
         ASSERT_EQ(DetectInputFormat(m_input, header), FORMAT_LISTXML);
         m_browser.Restart();
     }
-    // The name of the game shown, or its description line when it was found by a search.
+    // The name of the game shown.
     std::string Shown() const {
         const std::string& record = m_browser.CurrentRecord();
         std::size_t quote = record.find('"');
-        return record.starts_with("\t<game") ? record.substr(quote + 1, record.find('"', quote + 1) - quote - 1)
-                                             : record.substr(0, record.find('\n'));
+        return record.substr(quote + 1, record.find('"', quote + 1) - quote - 1);
     }
 
     test::TemporaryFolder m_folder;
@@ -75,28 +74,30 @@ TEST_F(GameBrowserTest, TwoHundredEntries) {
     EXPECT_TRUE(m_browser.CanGoForward());
 }
 
-// The same text searches on from the last game read, another starts from the top; the search minds case
-// and starts at the description's first letter; the game found is the one "Input file" and "Prev" show.
+// The same text searches on from the last game read, another starts from the top; the search ignores case
+// and starts at the description's first letter; the game found is shown whole, and is the one "Input file"
+// and "Prev" show.
 TEST_F(GameBrowserTest, DescriptionSearch) {
     Open(Games({{"puckman", "PuckMan"}, {"pacman", "Pac-Man"}, {"invaders", "Space Invaders"}}));
     ASSERT_TRUE(m_browser.NextGame());
     EXPECT_EQ(m_browser.SearchDescription(""), GameBrowser::SearchOutcome::NO_TEXT);
     EXPECT_EQ(m_browser.SearchDescription("P"), GameBrowser::SearchOutcome::FOUND);
-    EXPECT_EQ(Shown(), "\t\t<description>PuckMan</description>");
+    EXPECT_EQ(Shown(), "puckman");
     EXPECT_EQ(m_browser.SearchDescription("P"), GameBrowser::SearchOutcome::FOUND);
-    EXPECT_EQ(Shown(), "\t\t<description>Pac-Man</description>");
-    EXPECT_TRUE(m_browser.CurrentRecord().ends_with("\t</game>\n"));
+    EXPECT_EQ(m_browser.CurrentRecord(),
+              "\t<game name=\"pacman\">\n\t\t<description>Pac-Man</description>\n\t</game>\n");
     m_browser.RereadCurrentGame();
     EXPECT_EQ(Shown(), "pacman");
     EXPECT_EQ(m_browser.SearchDescription("P"), GameBrowser::SearchOutcome::NOT_FOUND);
-    EXPECT_EQ(m_browser.SearchDescription("pac"), GameBrowser::SearchOutcome::NOT_FOUND);
+    EXPECT_EQ(m_browser.SearchDescription("puCK"), GameBrowser::SearchOutcome::FOUND);
+    EXPECT_EQ(Shown(), "puckman");
     EXPECT_EQ(m_browser.SearchDescription("Invaders"), GameBrowser::SearchOutcome::NOT_FOUND);
     EXPECT_EQ(m_browser.SearchDescription("Space"), GameBrowser::SearchOutcome::FOUND);
     EXPECT_EQ(m_browser.DescriptionSearchText(), "Space");
     m_browser.RereadCurrentGame();
     EXPECT_EQ(Shown(), "invaders");
     ASSERT_TRUE(m_browser.PreviousGame());
-    EXPECT_EQ(Shown(), "pacman");
+    EXPECT_EQ(Shown(), "puckman");
 }
 
 // The view's form of a record: leading tabs gone, one tab less per line, CR LF breaks, no white space
