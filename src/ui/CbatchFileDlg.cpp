@@ -18,7 +18,11 @@ CbatchFileDlg::CbatchFileDlg(QWidget* parent) : QDialog(parent) {
                                                "where the name will be inserted.");
     explanation->setWordWrap(true);
     explanation->setMinimumWidth(26 * fontMetrics().averageCharWidth());
+#ifdef _WIN32
     QLabel* examples = MakeStaticText(this, "Examples:\r\ncopy %ROM%.png c:\\mame\\snap\r\ndel %ROM%.zip");
+#else
+    QLabel* examples = MakeStaticText(this, "Examples:\r\ncp %ROM%.png ~/mame/snap/\r\nrm %ROM%.zip");
+#endif
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(explanation, 0, 0);

@@ -60,7 +60,7 @@ private slots:
                                << QStringList{"Batch files are built off the ROM name only.\n\nEdit the below text to "
                                               "suit your needs, using %ROM% as a placeholder where the name will be "
                                               "inserted.",
-                                              "Examples:\ncopy %ROM%.png c:\\mame\\snap\ndel %ROM%.zip"};
+                                              "Examples:\ncp %ROM%.png ~/mame/snap/\nrm %ROM%.zip"};
         QTest::newRow("mala") << "mala"
                               << "MaLa list settings" << QStringList{"List Title:"};
     }
