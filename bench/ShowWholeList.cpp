@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     window.m_inputPath = argv[1];
     window.OnInitDialog();
     window.show();
-    window.findChild<QAbstractButton*>(QString::number(CPellaquinDlg::ID_XML))->setChecked(true);
+    window.findChild<QAbstractButton*>(QString::number(ListTypeOf(ListType::XML).controlId))->setChecked(true);
     window.findChild<QLineEdit*>(QString::number(CPellaquinDlg::ID_COMMAND_LINE))->setText(QStringLiteral("="));
     auto start = std::chrono::steady_clock::now();
     window.RunSearch();

@@ -1,30 +1,21 @@
 #include "ui/CPellaquinDlg.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 
-#include <QAbstractButton>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
-#include "settings/StoredSettings.h"
-#include "ui/CCSVDialog.h"
-#include "ui/CExportOptionsDlg.h"
-#include "ui/CMalaListDlg.h"
 #include "ui/CProgressDlg.h"
-#include "ui/CbatchFileDlg.h"
 #include "ui/FileDialogs.h"
+#include "ui/GameViewPanel.h"
 #include "ui/MessageBoxes.h"
-#include "ui/ModalSeam.h"
+#include "ui/OutputChoicesPanel.h"
 #include "ui/QtText.h"
-#include "ui/ResultView.h"
+#include "ui/TodaysDataPanel.h"
 
 namespace pellaquin {
 
@@ -49,110 +40,130 @@ std::vector<FileFilter> SaveFilters(const ListTypeInfo& type) {
     return filters;
 }
 
-} // namespace
-
-ListType CPellaquinDlg::SelectedListType() const {
-    for (const ListTypeInfo& type : ListTypes()) {
-        if (m_outputTypes->checkedId() == type.controlId) {
-            return type.type;
-        }
+// "6,670".
+std::string CountText(std::int32_t count) {
+    std::string digits = std::to_string(count);
+    for (auto at = static_cast<std::ptrdiff_t>(digits.size()) - 3; at > 0; at -= 3) {
+        digits.insert(static_cast<std::size_t>(at), ",");
     }
-    return ListType::DESCRIPTIONS;
+    return digits;
 }
+
+// How many of the file's games the run kept, and what a front-end's list left out.
+std::string FoundText(const ListResult& result) {
+    std::string found = "Found: " + CountText(result.matchCount) + " of " + CountText(result.gameCount);
+    if (result.leftOut > 0) {
+        // A front-end's list is shorter than the matches; the user is told why.
+        found += ", " + CountText(result.leftOut) + " left out that no front-end starts (BIOS sets, devices)";
+    }
+    return found;
+}
+
+// The name the save dialog offers: the title given to the list, else the type's usual name.
+std::string SuggestedFileName(const ListRequest& request) {
+    const ListTypeInfo& type = ListTypeOf(request.type);
+    std::string title = request.type == ListType::MALA       ? request.mala.title
+                        : request.type == ListType::DAT      ? request.exports.datName
+                        : request.type == ListType::MAME_INI ? request.exports.folderTitle
+                                                             : std::string();
+    // A title may hold what a file name cannot.
+    std::replace(title.begin(), title.end(), '/', '_');
+    if (title.empty() || title == "." || title == "..") {
+        return std::string(type.fileName);
+    }
+    return title + std::string(type.fileName.substr(type.fileName.rfind('.')));
+}
+
+// Why a save failed, on a line of its own; nothing when that is not known.
+std::string WriteFailureReason(int failure) {
+    return failure == 0 ? std::string() : "\r\n(" + std::string(std::strerror(failure)) + ")";
+}
+
+} // namespace
 
 ListRequest CPellaquinDlg::CurrentRequest() const {
     ListRequest request;
-    request.type = SelectedListType();
-    request.command = m_searchCommand;
-    request.fieldSeparator = m_fieldSeparator;
-    request.batchTemplate = m_batchTemplate;
-    request.mala = m_malaSettings;
-    request.windowLineEnds = m_window->isChecked();
-    request.exports = m_exportOptions;
-    SetSteps& steps = request.steps;
-    if (Button(ID_AVAILABLE)->isEnabled() && Button(ID_AVAILABLE)->isChecked()) {
-        steps.availableFolders = m_availableFolders;
-    }
-    steps.onePerTitle = Button(ID_ONE_PER_TITLE)->isChecked();
-    steps.preferredWords = ToBytes(m_prefer->text());
-    if (m_addedSince->isEnabled()) {
-        steps.addedSince = ToBytes(m_addedSince->text().trimmed());
-        steps.addedBefore = ToBytes(m_addedBefore->text().trimmed());
-    }
+    m_output->FillRequest(request);
+    request.command = ToBytes(m_commandLine->text());
+    request.steps = m_todaysData->Steps();
     return request;
 }
 
 void CPellaquinDlg::RunSearch() {
-    m_searchCommand = ToBytes(m_commandLine->text());
-    m_leftOutCount = 0;
     ListRequest request = CurrentRequest();
     if (ListStatus refused = CheckListRequest(request); refused != ListStatus::DONE) {
         ShowMessage(this, ListRunMessage(refused, request, m_inputPath));
         return;
     }
-    m_savedType = request.type;
     if (request.type == ListType::MALA) {
         RunMalaList(request);
         return;
     }
-
-    CProgressDlg progress;
-    progress.Start(false, 1000, SCANNING, "");
-    progress.FollowFile(m_inputFile);
-    MemorySink list;
-    if (request.type == ListType::XML) {
-        // The XML list may be as large as the file; room for it at once spares copies while it grows.
-        list.Reserve(static_cast<std::size_t>(m_inputFile.Size() + m_inputFile.Size() / 32));
+    // A playlist whose sets are beside it names them by where it is saved: that is asked first.
+    std::string savePath;
+    if (request.type == ListType::RETROARCH && request.exports.romFolder.empty()) {
+        if (m_output->ToFile()) {
+            savePath = ChooseListFile(request);
+            if (savePath.empty()) {
+                return;
+            }
+        }
+        request.listFolder = !savePath.empty()           ? std::filesystem::path(savePath).parent_path().string()
+                             : !m_lastSaveFolder.empty() ? m_lastSaveFolder
+                                                         : QDir::homePath().toStdString();
     }
-    ListResult result = RunList(m_inputFile, request, list);
+
+    MemorySink list;
+    ListResult result;
+    {
+        CProgressDlg progress(this);
+        progress.Start(false, 1000, SCANNING, "");
+        progress.FollowFile(m_inputFile);
+        if (request.type == ListType::XML) {
+            // The XML list may be as large as the file; room for it at once spares copies while it grows.
+            list.Reserve(static_cast<std::size_t>(m_inputFile.Size() + m_inputFile.Size() / 32));
+        }
+        result = RunList(m_inputFile, request, list);
+    }
     if (result.status != ListStatus::DONE) {
         // Nothing of a list cut short is kept, to be shown later under "Search Results".
-        m_resultText = std::make_shared<const std::string>();
-        m_matchCount = 0;
+        m_gameView->TakeResults(std::make_shared<const std::string>(), {});
         ShowMessage(this, ListRunMessage(result.status, request, m_inputPath), MessageIcon::ERROR);
         return;
     }
-    m_resultText = std::make_shared<const std::string>(list.TakeBytes());
-    m_matchCount = result.matchCount;
-    m_leftOutCount = result.leftOut;
-    if (m_file->isChecked()) {
-        SaveResultText(*m_resultText);
+    auto text = std::make_shared<const std::string>(list.TakeBytes());
+    m_gameView->TakeResults(text, ToQString(FoundText(result)));
+    m_gameView->OfferResults();
+    if (m_output->ToFile()) {
+        SaveResultText(*text, request, result.matchCount, savePath);
     }
-    m_searchResultsView->setChecked(true);
-    m_viewGroup->show();
-    if (m_window->isChecked()) {
-        ShowSearchResults();
+    if (m_output->ToWindow()) {
+        m_gameView->ShowSearchResults();
     }
 }
 
 void CPellaquinDlg::RunMalaList(const ListRequest& request) {
-    std::string path;
-    {
-        CProgressDlg progress;
-        progress.Start(false, 1000, SCANNING, "");
-        const ListTypeInfo& type = ListTypeOf(m_savedType);
-        ChooseSaveFile(SAVE_TITLE, path, SaveFilters(type), type.defaultExtension);
-    }
+    std::string path = ChooseListFile(request);
     // Without a file there is no MaLa list to write, and the run ends here.
-    if (path.empty() || !MayReplace(this, path)) {
+    if (path.empty()) {
         return;
     }
-    CProgressDlg progress;
-    progress.Start(false, 1000, SCANNING, "");
-    progress.FollowFile(m_inputFile);
-    // The file in place is replaced only by a whole list.
-    ListResult result = RunListToFile(m_inputFile, request, path);
-    m_window->setChecked(false);
-    m_file->setChecked(true);
+    ListResult result;
+    {
+        CProgressDlg progress(this);
+        progress.Start(false, 1000, SCANNING, "");
+        progress.FollowFile(m_inputFile);
+        // The file in place is replaced only by a whole list.
+        result = RunListToFile(m_inputFile, request, path);
+    }
+    m_output->SetDestinations(false, true);
     switch (result.status) {
     case ListStatus::DONE:
-        m_resultText = std::make_shared<const std::string>();
-        m_matchCount = result.matchCount;
-        ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was saved as\r\n" + path);
+        m_gameView->TakeResults(std::make_shared<const std::string>(), ToQString(FoundText(result)));
+        ShowMessage(this, "The list of " + GamesText(result.matchCount) + " was saved as\r\n" + path);
         break;
     case ListStatus::INPUT_READ_FAILED:
-        m_resultText = std::make_shared<const std::string>();
-        m_matchCount = 0;
+        m_gameView->TakeResults(std::make_shared<const std::string>(), {});
         ShowMessage(this, ListRunMessage(result.status, request, m_inputPath), MessageIcon::ERROR);
         break;
     default:
@@ -161,112 +172,47 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
     }
 }
 
-void CPellaquinDlg::SaveResultText(const std::string& text) {
-    const ListTypeInfo& type = ListTypeOf(m_savedType);
-    std::string path;
-    if (!type.fileName.empty()) {
-        path = (QDir::homePath() + QLatin1Char('/')).toStdString() + std::string(type.fileName);
+std::string CPellaquinDlg::ChooseListFile(const ListRequest& request) {
+    const ListTypeInfo& type = ListTypeOf(request.type);
+    std::string folder = m_lastSaveFolder.empty() ? QDir::homePath().toStdString() : m_lastSaveFolder;
+    std::string path = (std::filesystem::path(folder) / SuggestedFileName(request)).string();
+    // "No" to replacing a file goes back to the dialog, for another name.
+    while (ChooseSaveFile(SAVE_TITLE, path, SaveFilters(type), type.defaultExtension) && !path.empty()) {
+        if (!type.wholeDocument && type.type != ListType::MALA) {
+            return path;
+        }
+        if (MayReplace(this, path)) {
+            return path;
+        }
     }
-    if (!ChooseSaveFile(SAVE_TITLE, path, SaveFilters(type), type.defaultExtension) || path.empty()) {
+    return {};
+}
+
+void CPellaquinDlg::SaveResultText(const std::string& text, const ListRequest& request, std::int32_t matchCount,
+                                   std::string path) {
+    if (path.empty()) {
+        path = ChooseListFile(request);
+    }
+    if (path.empty()) {
         return;
     }
-    // A front-end's file is one document: it is replaced, never added to.
-    if (type.wholeDocument && !MayReplace(this, path)) {
-        return;
-    }
+    m_lastSaveFolder = std::filesystem::path(path).parent_path().string();
+    const ListTypeInfo& type = ListTypeOf(request.type);
     std::error_code error;
     bool appending = !type.wholeDocument && std::filesystem::exists(path, error);
-    // The bytes go as they are: the "Window" line ends, when ticked, are already in them.
-    if (!(type.wholeDocument ? ReplaceFileWith(path, text) : AppendToFile(path, text))) {
-        ShowMessage(this, OutputNotWritableMessage(path), MessageIcon::EXCLAMATION);
+    // The bytes go as they are: the "Window" line ends, when ticked, are already in them. A front-end's file is
+    // one document: it is replaced, never added to.
+    int failure = 0;
+    if (!(type.wholeDocument ? ReplaceFileWith(path, text, &failure) : AppendToFile(path, text, &failure))) {
+        ShowMessage(this, OutputNotWritableMessage(path) + WriteFailureReason(failure), MessageIcon::EXCLAMATION);
         return;
     }
     // Shown in the window the list needs no word; where it went always does when it went after another.
     if (appending) {
-        ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was added at the end of\r\n" + path);
-    } else if (!m_window->isChecked()) {
-        ShowMessage(this, "The list of " + GamesText(m_matchCount) + " was saved as\r\n" + path);
+        ShowMessage(this, "The list of " + GamesText(matchCount) + " was added at the end of\r\n" + path);
+    } else if (!m_output->ToWindow()) {
+        ShowMessage(this, "The list of " + GamesText(matchCount) + " was saved as\r\n" + path);
     }
-}
-
-void CPellaquinDlg::ShowSearchResults() {
-    m_view->SetText(m_resultText);
-    m_prev->setEnabled(false);
-    m_next->setEnabled(false);
-    QString found = QStringLiteral("Found:%1 matches").arg(m_matchCount);
-    if (m_leftOutCount > 0) {
-        // A front-end's list is shorter than the matches; the user is told why.
-        found += QStringLiteral(", %1 left out that no front-end starts (BIOS sets, devices)").arg(m_leftOutCount);
-    }
-    m_viewLabel->setText(found);
-    m_inputFileView->setChecked(false);
-    m_searchResultsView->setChecked(true);
-}
-
-void CPellaquinDlg::ChooseExportOptions(ListType type) {
-    CExportOptionsDlg options(type, this);
-    options.SetOptions(m_exportOptions);
-    if (RunModal(options) != QDialog::Accepted) {
-        return;
-    }
-    m_exportOptions = options.Options();
-    // Only a stored settings key keeps them: before the first "Set" nothing is stored.
-    std::optional<StoredSettings> stored = LoadStoredSettings();
-    if (stored) {
-        stored->exportOptions = m_exportOptions;
-        if (!SaveStoredSettings(*stored)) {
-            ShowMessage(this, SETTINGS_NOT_SAVED, MessageIcon::EXCLAMATION);
-        }
-    }
-}
-
-void CPellaquinDlg::SelectOutputType(int id) {
-    const ListTypeInfo* chosen = nullptr;
-    for (const ListTypeInfo& type : ListTypes()) {
-        chosen = type.controlId == id ? &type : chosen;
-    }
-    if (chosen == nullptr) {
-        return;
-    }
-    switch (chosen->dialog) {
-    case ListOptionsDialog::EXPORT_OPTIONS:
-        ChooseExportOptions(chosen->type);
-        break;
-    case ListOptionsDialog::COLUMNS: {
-        EnableWizardControls(false);
-        CCSVDialog columns(m_inputFile.Format(), m_inputFile.Element(), this);
-        columns.OfferAddedElements(m_inputValues.addedElements);
-        columns.SetDelimiter(m_fieldSeparator);
-        RunModal(columns);
-        if (!columns.ColumnList().empty()) {
-            // The wizard stays off, so it cannot overwrite the column list.
-            m_commandLine->setText(ToQString(columns.ColumnList()));
-            m_fieldSeparator = columns.Delimiter();
-            SetCommandLabel("-csv");
-        } else {
-            EnableWizardControls(true);
-        }
-        return;
-    }
-    case ListOptionsDialog::MALA_TITLE: {
-        CMalaListDlg settings(this);
-        settings.SetListTitle(m_malaSettings.title);
-        RunModal(settings);
-        m_malaSettings.title = settings.ListTitle();
-        break;
-    }
-    case ListOptionsDialog::BATCH_TEMPLATE: {
-        CbatchFileDlg batch(this);
-        batch.SetBatchTemplate(m_batchTemplate);
-        RunModal(batch);
-        m_batchTemplate = batch.BatchTemplate();
-        break;
-    }
-    case ListOptionsDialog::NONE:
-        break;
-    }
-    EnableWizardControls(true);
-    SetCommandLabel("-find:");
 }
 
 } // namespace pellaquin

@@ -56,10 +56,14 @@ public:
     // input file. Like any held path, nothing is stored until "Set".
     void OfferFirstInput(const std::optional<std::string>& mame);
 
+    // Holds `path` as the input file and shows it, as a stored file that no longer opens is shown to be put right.
+    void HoldInputPath(const std::string& path);
+
     // The held input XML path, whichever button closed the window: the stored one, or one browsed or merged since.
     const std::string& InputPath() const { return m_settings.inputXmlFile; }
 
-    // "Set": takes the input field's text as the input path, stores the settings, then closes as confirmed.
+    // "Set": takes the input field's text as the input path and, once that file opens as an input file, stores the
+    // settings and closes as confirmed. A file that does not open is said, and nothing is stored.
     void accept() override;
 
 private:
@@ -71,7 +75,11 @@ private:
     void CaptureMameListing();
     void TakeChosenListing(const std::string& chosenPath);
     void RunMerge();
+    // Enables "Merge!" when MAME's listing, controls.xml and catver.ini are files that exist, and says which are
+    // missing when they are not.
     void EnableMergeWhenReady();
+    // Takes the source paths typed into their fields.
+    void TakeTypedPaths();
     void ShowHeldPaths();
     // "Add" and "Remove" of the two lists: further ini files to merge, and the folders of the sets the user has.
     void AddIniFile();

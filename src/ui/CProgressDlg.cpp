@@ -21,7 +21,7 @@ constexpr int DEFAULT_UPPER_BOUND = 100;
 
 } // namespace
 
-CProgressDlg::CProgressDlg() : QDialog(nullptr) {
+CProgressDlg::CProgressDlg(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Progress..."));
 
     // Kept for its id. QDialog hands Enter only to a visible default button, so hidden it leaves the window open.
@@ -58,27 +58,18 @@ CProgressDlg::~CProgressDlg() {
     if (m_followedFile != nullptr) {
         m_followedFile->SetProgressObserver(nullptr);
     }
-    if (m_blockedWindows.empty()) {
+    if (!isVisible()) {
         return;
     }
-    // Input queued during the job reaches the windows while they are still disabled, and goes no further.
-    hide();
+    // Input queued during the job reaches the windows while this one still blocks them, and goes no further.
     QApplication::processEvents();
-    for (const QPointer<QWidget>& window : m_blockedWindows) {
-        if (window != nullptr) {
-            window->setEnabled(true);
-        }
-    }
+    hide();
 }
 
 void CProgressDlg::Start(bool rangeFlag, int upperBound, const std::string& firstLine, const std::string& secondLine) {
     m_bar->setRange(0, rangeFlag ? upperBound : DEFAULT_UPPER_BOUND);
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window != this && window->isVisible() && window->isEnabled()) {
-            window->setEnabled(false);
-            m_blockedWindows.emplace_back(window);
-        }
-    }
+    // Blocked rather than disabled, the other windows keep showing which of their boxes are on and off.
+    setWindowModality(parentWidget() != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
     show();
     m_bar->setValue(0);
     SetLines(firstLine, secondLine);

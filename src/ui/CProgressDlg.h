@@ -2,10 +2,8 @@
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include <QDialog>
-#include <QPointer>
 
 class QLabel;
 class QProgressBar;
@@ -14,9 +12,10 @@ namespace pellaquin {
 
 class InputFile;
 
-// The small modeless window that stands on the screen while a search run or a merge works: two lines of text and a
-// bar. It has no way to stop the job. While it stands, the program's other windows take no input: what the user
-// clicks or types meanwhile is dropped, so it cannot start a second job once this one is over.
+// The small window that stands above the window whose job it follows (a search run, a merge, a capture) while the
+// job works: two lines of text and a bar. It has no way to stop the job. It is modal to that window, which takes
+// no input meanwhile but keeps its look: what the user clicks or types there is dropped, so it cannot start a
+// second job once this one is over.
 class CProgressDlg : public QDialog {
     Q_OBJECT
 
@@ -28,15 +27,15 @@ public:
     static constexpr int ID_FIRST_LINE = 2003;
     static constexpr int ID_SECOND_LINE = 2004;
 
-    // A window without a parent, not shown yet, both lines empty.
-    CProgressDlg();
-    // Stops following a file handed to FollowFile, drops the input that waited meanwhile and gives the other
-    // windows their input back.
+    // The window for a job of `parent` (none: of the whole program), not shown yet, both lines empty.
+    explicit CProgressDlg(QWidget* parent = nullptr);
+    // Stops following a file handed to FollowFile, drops the input that waited meanwhile and gives the windows
+    // their input back.
     ~CProgressDlg() override;
     CProgressDlg(const CProgressDlg&) = delete;
     CProgressDlg& operator=(const CProgressDlg&) = delete;
 
-    // Shows the window modeless with the two lines and takes input away from the other windows shown; the bar runs 0 to
+    // Shows the window with the two lines, modal to its parent (or to every window); the bar runs 0 to
     // `upperBound` when `rangeFlag` is set, 0 to 100 otherwise (then `upperBound` is unused), at position 0 with a step
     // of 1. The window is painted before Start returns.
     void Start(bool rangeFlag, int upperBound, const std::string& firstLine, const std::string& secondLine);
@@ -63,7 +62,6 @@ private:
     QLabel* m_firstLineLabel = nullptr;
     QLabel* m_secondLineLabel = nullptr;
     InputFile* m_followedFile = nullptr;
-    std::vector<QPointer<QWidget>> m_blockedWindows;
 };
 
 } // namespace pellaquin

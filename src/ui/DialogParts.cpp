@@ -1,9 +1,13 @@
 #include "ui/DialogParts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "ui/QtText.h"
@@ -44,6 +48,59 @@ QBoxLayout* MakeOkCancelColumn(QDialog& dialog) {
     column->addWidget(cancel);
     column->addStretch();
     return column;
+}
+
+namespace {
+
+constexpr const char* HELP_PROPERTY = "pellaquinHelp";
+
+template <typename T> T* Captioned(T* control, int id) {
+    control->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    control->setObjectName(QString::number(id));
+    return control;
+}
+
+} // namespace
+
+QCheckBox* MakeCheckBox(QWidget* parent, int id, std::string_view caption) {
+    return Captioned(new QCheckBox(ToQString(caption), parent), id);
+}
+
+QRadioButton* MakeRadioButton(QWidget* parent, int id, std::string_view caption) {
+    return Captioned(new QRadioButton(ToQString(caption), parent), id);
+}
+
+QComboBox* MakeChoiceBox(QWidget* parent, int id, std::span<const char* const> items) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::number(id));
+    for (const char* item : items) {
+        box->addItem(ToQString(item));
+    }
+    return box;
+}
+
+QComboBox* MakeEditableBox(QWidget* parent, int id, std::span<const char* const> items) {
+    QComboBox* box = MakeChoiceBox(parent, id, items);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QGroupBox* MakeGroup(QWidget* parent, std::string_view caption, QLayout* layout) {
+    auto* group = new QGroupBox(ToQString(caption), parent);
+    group->setLayout(layout);
+    return group;
+}
+
+void SetHelp(QWidget& control, const QString& help) {
+    control.setProperty(HELP_PROPERTY, help);
+    control.setToolTip(help);
+}
+
+void EnableWithReason(QWidget& control, bool enable, const QString& reason) {
+    control.setEnabled(enable);
+    QString help = control.property(HELP_PROPERTY).toString();
+    control.setToolTip(enable || reason.isEmpty() ? help : help.isEmpty() ? reason : help + "\n\n" + reason);
 }
 
 } // namespace pellaquin

@@ -22,8 +22,8 @@ std::string Received(std::int64_t bytes) {
 
 } // namespace
 
-CaptureOutcome CaptureListingWithProgress(const std::string& program) {
-    CProgressDlg progress;
+CaptureOutcome CaptureListingWithProgress(const std::string& program, QWidget* parent) {
+    CProgressDlg progress(parent);
     progress.Start(false, 1000, FIRST_LINE, program);
     progress.ShowBusy();
     std::atomic<std::int64_t> received{0};

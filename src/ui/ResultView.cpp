@@ -18,12 +18,16 @@ namespace pellaquin {
 namespace {
 
 constexpr int TAB_WIDTH = 4;
+// The most of one line that is laid out: more than the widest scroll reaches, and short enough that a line of
+// hundreds of megabytes is never handed to the text layout whole.
+constexpr std::size_t MOST_LAID_OUT = 1 << 17;
 
 // The line as the screen shows it: tabs out to the next stop of four, no CR at the end.
 QString DisplayLine(std::string_view line) {
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
+    line = line.substr(0, MOST_LAID_OUT);
     QString shown = ToQString(line);
     if (!shown.contains('\t')) {
         return shown;

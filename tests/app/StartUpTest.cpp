@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QMessageBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +18,7 @@
 #include "ui/CMameBrowser.h"
 #include "ui/CPellaquinDlg.h"
 #include "ui/CPellaquinSettingsDlg.h"
+#include "ui/GameViewPanel.h"
 #include "ui/ResultView.h"
 
 namespace pellaquin {
@@ -116,7 +117,7 @@ private slots:
             } else if (box != nullptr) {
                 test::Confirm(prompt);
             } else if (qobject_cast<CPellaquinDlg*>(&prompt) != nullptr) {
-                view = QString::fromStdString(test::Control<ResultView>(prompt, CPellaquinDlg::ID_VIEW)->Text());
+                view = QString::fromStdString(test::Control<ResultView>(prompt, GameViewPanel::ID_VIEW)->Text());
                 prompt.reject();
             } else {
                 test::Click(prompt, 1);
@@ -142,7 +143,7 @@ private slots:
         std::vector<QString> shown;
         test::ScriptedModals prompts([&](QDialog& prompt) {
             shown.push_back(prompt.metaObject()->className());
-            firstGame = QString::fromStdString(test::Control<ResultView>(prompt, CPellaquinDlg::ID_VIEW)->Text());
+            firstGame = QString::fromStdString(test::Control<ResultView>(prompt, GameViewPanel::ID_VIEW)->Text());
             prompt.reject();
         });
         std::string inputPath;

@@ -43,7 +43,7 @@ private slots:
         CProgressDlg window;
         window.Start(rangeFlag, 1000, "Scanning input file for matches...", "");
         QVERIFY(window.isVisible());
-        QVERIFY(!window.isModal());
+        QVERIFY(window.isModal());
         QCOMPARE(window.windowTitle(), QString("Progress..."));
         QCOMPARE(test::Control<QLabel>(window, CProgressDlg::ID_FIRST_LINE)->text(),
                  QString("Scanning input file for matches..."));
@@ -117,33 +117,30 @@ private slots:
         QCOMPARE(Bar(window)->value(), 100);
     }
 
-    // While the window stands, the windows shown take no input: a click that waited for the job to end is
-    // dropped, not run afterwards, and the windows take input again once the job is over.
-    void otherWindowsTakeNoInputMeanwhile() {
+    // While the window stands above the window of its job, that window takes no input but keeps its look, and it
+    // takes input again once the job is over.
+    void itsWindowTakesNoInputMeanwhile() {
         QWidget mainWindow;
         auto* go = new QPushButton(QStringLiteral("Go!"), &mainWindow);
         mainWindow.show();
         QVERIFY(QTest::qWaitForWindowExposed(&mainWindow));
         int clicks = 0;
         connect(go, &QPushButton::clicked, [&clicks] { ++clicks; });
-        QWidget hidden;
         {
-            CProgressDlg progress;
+            CProgressDlg progress(&mainWindow);
             progress.Start(true, 1000, "Merging data, hang on...", "");
-            QVERIFY(!mainWindow.isEnabled());
-            QVERIFY(hidden.isEnabled());
+            QVERIFY(progress.isModal() && progress.isVisible());
+            QCOMPARE(progress.parentWidget(), &mainWindow);
+            QVERIFY(go->isEnabled());
+            // As the platform hands a click to the window, which the modal window blocks.
+            QTest::mouseClick(mainWindow.windowHandle(), Qt::LeftButton, {},
+                              go->mapTo(&mainWindow, go->rect().center()));
+            QCOMPARE(clicks, 0);
             progress.ShowProgress(50, 100);
-            // Input the platform held back during the job arrives once the job is over.
-            QPointF centre = QRectF(go->rect()).center();
-            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                QCoreApplication::postEvent(go, new QMouseEvent(type, centre, go->mapToGlobal(centre), Qt::LeftButton,
-                                                                Qt::LeftButton, Qt::NoModifier));
-            }
         }
         QCoreApplication::processEvents();
         QCOMPARE(clicks, 0);
-        QVERIFY(mainWindow.isEnabled());
-        QTest::mouseClick(go, Qt::LeftButton);
+        QTest::mouseClick(mainWindow.windowHandle(), Qt::LeftButton, {}, go->mapTo(&mainWindow, go->rect().center()));
         QCOMPARE(clicks, 1);
     }
 
