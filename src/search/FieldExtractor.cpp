@@ -14,9 +14,11 @@ constexpr std::string_view VALUE_JOINER = " & ";
 std::size_t AppendValueAt(std::string_view record, std::string_view lowered, std::size_t position, std::string& part) {
     std::string_view value;
     std::size_t after = position;
-    if (position < lowered.size() && (lowered[position] == '"' || lowered[position] == '>')) {
+    // A key may end the record, with nothing after it.
+    std::string_view rest = lowered.substr(position);
+    if (rest.starts_with('"') || rest.starts_with('>')) {
         std::size_t valueStart = position + 1;
-        std::size_t valueEnd = lowered[position] == '"' ? record.find('"', valueStart) : record.find("</", valueStart);
+        std::size_t valueEnd = rest.starts_with('"') ? record.find('"', valueStart) : record.find("</", valueStart);
         // A value with no end, or one that begins with ">", counts as empty.
         if (valueEnd != NOT_FOUND && (valueEnd == valueStart || record[valueStart] != '>')) {
             value = record.substr(valueStart, valueEnd - valueStart);

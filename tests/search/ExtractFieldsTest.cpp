@@ -68,6 +68,10 @@ TEST(ExtractFieldsEdgesTest, UnendedAndEmptiedValues) {
     EXPECT_FALSE(ExtractFields("<year>no end", "year", ",", line));
     EXPECT_TRUE(ExtractFields("<v>1</v><v>>2</v><v>3</v>", "<v>", ",", line));
     EXPECT_EQ(line, "1 &  & 3");
+    // A record whose last key ends it: the value is empty, and the one before is still read.
+    EXPECT_TRUE(ExtractFields("<a k=\"x\" k=", "k=", ",", line));
+    EXPECT_EQ(line, "x");
+    EXPECT_FALSE(ExtractFields(std::string_view("<a k=\"", 5), "k=", ",", line));
 }
 
 } // namespace
