@@ -436,7 +436,6 @@ TEST_F(MergeTest, TargetReplacedOnlyWhenFinished) {
     EXPECT_EQ(MergeDataFiles(sources, OutputPath()), MergeResult::LISTING_NOT_READABLE);
     EXPECT_EQ(test::ReadWholeFile(OutputPath()), "earlier merge");
     EXPECT_EQ(test::FolderNames(m_folder.Path()), (std::set<std::string>{"controls.xml", "listxml.xml", "merged.xml"}));
-    EXPECT_EQ(MergeResultMessage(MergeResult::LISTING_NOT_READABLE), "Error opening MAME's listxml file for reading!?");
 }
 
 // A target whose folder cannot take a file, or a folder as target, is reported before the listing
@@ -448,7 +447,6 @@ TEST_F(MergeTest, UnwritableOutput) {
               MergeResult::OUTPUT_NOT_WRITABLE);
     EXPECT_EQ(MergeDataFiles(sources, m_folder.Path().string()), MergeResult::OUTPUT_NOT_WRITABLE);
     EXPECT_EQ(MergeDataFiles(sources, ""), MergeResult::OUTPUT_NOT_WRITABLE);
-    EXPECT_EQ(MergeResultMessage(MergeResult::OUTPUT_NOT_WRITABLE), "Error opening output file for write!?");
 }
 
 // A sink that fails gives WRITE_FAILED; progress reaches the listing's size.

@@ -110,7 +110,8 @@ TEST(DetectInputFormatTest, UnrecognisedFiles) {
     EXPECT_EQ(header, "nothing\n");
 }
 
-// Opening names each failure with the message the user sees.
+// Opening names each failure: no path, a folder, a file of no known form, and a listing whose games share
+// lines, as one whose line breaks were taken out.
 TEST(DetectInputFormatTest, OpeningReportsEachFailure) {
     test::TemporaryFolder folder;
     InputFile input;
@@ -121,11 +122,9 @@ TEST(DetectInputFormatTest, OpeningReportsEachFailure) {
               InputOpening::UNRECOGNISED);
     EXPECT_EQ(OpenRecognisedInput(test::DataPath("controls_small.xml"), input, header), InputOpening::OK);
     EXPECT_EQ(input.Format(), FORMAT_CONTROLS);
-    EXPECT_EQ(InputOpeningMessage(InputOpening::CANNOT_READ),
-              "Open or Read error on input file!?\r\nCheck your settings.");
-    EXPECT_EQ(InputOpeningMessage(InputOpening::UNRECOGNISED),
-              "Invalid input file.  Unable to locate MAME or controls.xml header!?");
-    EXPECT_EQ(InputOpeningMessage(InputOpening::NO_PATH), "Please hit the settings button to select an input file.");
+    std::string joined = test::ReadWholeFile(test::DataPath("machines_small.xml"));
+    std::erase(joined, '\n');
+    EXPECT_EQ(OpenRecognisedInput(folder.Write("joined.xml", joined), input, header), InputOpening::SHARED_LINES);
 }
 
 } // namespace
