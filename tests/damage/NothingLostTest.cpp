@@ -273,7 +273,8 @@ TEST_F(NothingLostTest, DataFileReadErrorHalfway) {
         CliRun run = RunTool(args);
         EXPECT_EQ(run.status, needed ? 1 : 0);
         EXPECT_EQ(run.err, needed ? "Error reading controls.xml or catver.ini!?\r\nAny earlier merged file was left "
-                                    "as it was.\r\n" + other + ": unreadable\n"
+                                    "as it was.\r\n" +
+                                        other + ": unreadable\n"
                                   : MergeLeftOutMessage(other) + "\n");
         EXPECT_EQ(test::ReadWholeFile(m_target) == OLD, needed);
     }

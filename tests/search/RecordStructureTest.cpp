@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
     Bytes, CleanTextTest,
     ::testing::Values(CleanCase{"plain\t\r\n", "plain\t\r\n"},
                       CleanCase{"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80"},
-                      CleanCase{"\xf1\x80\x80\x80", "\xf1\x80\x80\x80"},                       // U+40000
+                      CleanCase{"\xf1\x80\x80\x80", "\xf1\x80\x80\x80"},                 // U+40000
                       CleanCase{"\xc0\xaf", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // overlong
                       CleanCase{"\xed\xa0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // surrogate
                       CleanCase{"a\xe2\x82", "a\xEF\xBF\xBD\xEF\xBF\xBD"},               // cut short
