@@ -35,6 +35,9 @@ namespace pellaquin {
 
 namespace {
 
+// The most a first window takes of a large screen.
+constexpr QSize FIRST_SIZE_LIMIT(1600, 1000);
+
 const QString COLUMNS_NOT_SEARCHED =
     QStringLiteral("The CSV list lists every game of the file with the columns chosen: to list the games a search "
                    "keeps, choose \"Spreadsheet table\"");
@@ -261,9 +264,10 @@ void CPellaquinDlg::RestoreGeometry(const std::optional<StoredSettings>& stored)
     if (stored && restoreGeometry(QByteArray::fromBase64(QByteArray::fromStdString(stored->windowGeometry)))) {
         return;
     }
-    // A first size that fits the screen, panels left out, however large the font.
+    // A first size that gives the view most of the screen, panels left out, and never less than the window needs.
     if (const QScreen* shown = screen()) {
-        resize(sizeHint().boundedTo(shown->availableGeometry().size()).expandedTo(minimumSizeHint()));
+        QSize roomy = shown->availableGeometry().size() * 0.85;
+        resize(roomy.boundedTo(FIRST_SIZE_LIMIT).expandedTo(minimumSizeHint()));
     }
 }
 
