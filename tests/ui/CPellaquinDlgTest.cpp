@@ -23,6 +23,7 @@
 #include "DialogScript.h"
 #include "ScriptedFileDialogs.h"
 #include "platform/SamplesFolder.h"
+#include "records/InputOpening.h"
 #include "settings/StoredSettings.h"
 #include "support/FailingReads.h"
 #include "support/TestFiles.h"
@@ -282,6 +283,11 @@ private slots:
         } else if (path == "folder") {
             input = m_folder->path().toStdString();
             message += "\n" + QString::fromStdString(input) + ": a folder";
+        } else if (path == "joined") {
+            input = Path("joined.xml");
+            std::string joined = ReadWholeFile(DataPath("listxml_small.xml"));
+            std::erase(joined, '\n');
+            WriteFile(input, joined);
         }
         MessageLog messages;
         std::string held = "none";
