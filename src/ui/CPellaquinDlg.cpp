@@ -146,7 +146,7 @@ bool CPellaquinDlg::OpenInputFile(const std::string& path) {
     }
     candidate.Close();
     m_inputFile.Close();
-    opened = OpenRecognisedInput(path, m_inputFile, m_headerText);
+    opened = OpenRecognisedInput(path, m_inputFile, header);
     m_inputOpen = opened == InputOpening::OK;
     EnableWithReason(*m_go, m_inputOpen, QStringLiteral("No input file is open: choose one in Settings and Tools"));
     if (!m_inputOpen) {

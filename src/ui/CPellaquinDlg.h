@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -94,7 +93,6 @@ private:
 
     InputFile m_inputFile;
     bool m_inputOpen = false;
-    std::string m_headerText;
     // The command the user had before the CSV list's column list took its place.
     std::optional<std::string> m_commandBeforeColumns;
     // Where the last list was saved, where the next save dialog starts.
