@@ -36,6 +36,7 @@ TEST_F(GameSelectionTest, AvailableSets) {
     EXPECT_EQ(m_result.matchCount, 3);
     EXPECT_EQ(Names("!name=b"), "a\nc\n");
     EXPECT_EQ(List(ListType::CSV, "<machine name="), "a\nb\nc\n");
+    EXPECT_EQ(m_result.matchCount, 3);
 }
 
 // Versions in release order; a set without a version, or with one that names no release, is kept by

@@ -48,6 +48,7 @@ TEST(MemorySinkTest, WritesAtOnlyWhatItHolds) {
     MemorySink sink;
     sink.Write("abc");
     EXPECT_TRUE(sink.WriteAt(1, "xy"));
+    EXPECT_TRUE(sink.WriteAt(0, "a"));
     EXPECT_FALSE(sink.WriteAt(2, "xy"));
     EXPECT_FALSE(sink.WriteAt(-1, "x"));
     EXPECT_EQ(sink.Bytes(), "axy");
