@@ -2,6 +2,7 @@
 
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
+#include "records/ByteText.h"
 #include "records/InputOpening.h"
 #include "search/WizardChoices.h"
 
@@ -71,6 +72,8 @@ std::optional<ListRequest> Selection(const SelectionOptions& options, const Inpu
         request.command = options.find;
     }
     request.steps.availableFolders = options.available;
+    request.steps.availableCheck =
+        options.availableCheck == "complete" ? AvailableCheck::COMPLETE : AvailableCheck::NAMES;
     request.steps.onePerTitle = options.onePerTitle;
     request.steps.preferredWords = options.prefer;
     request.steps.addedSince = options.addedSince;
@@ -183,6 +186,33 @@ int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ost
     }
     out << result.matchCount << '\n';
     return 0;
+}
+
+std::optional<std::vector<std::string>> SelectedSetNames(const SelectionOptions& options, InputFile& input,
+                                                         std::ostream& err) {
+    if (!OpenInput(options.inputPath, input, err)) {
+        return std::nullopt;
+    }
+    std::optional<ListRequest> request = Selection(options, input, {OutputType::NAMES, ""}, err);
+    if (!request) {
+        return std::nullopt;
+    }
+    if (options.verbose) {
+        err << "Command: " << request->command << '\n';
+    }
+    MemorySink names;
+    ListResult result = RunList(input, *request, names);
+    if (result.status != ListStatus::DONE) {
+        err << ListRunMessage(result.status, *request, options.inputPath) << '\n';
+        return std::nullopt;
+    }
+    std::vector<std::string> sets;
+    for (std::string_view name : SplitList(names.Bytes(), '\n')) {
+        if (!name.empty()) {
+            sets.emplace_back(name);
+        }
+    }
+    return sets;
 }
 
 } // namespace pellaquin

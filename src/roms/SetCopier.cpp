@@ -306,6 +306,7 @@ CopyReport CopySets(const RomCatalog& catalog, const RomFolders& folders, const 
             return report;
         }
     }
+    writer.KeepGoing();
     return report;
 }
 
