@@ -234,6 +234,7 @@ struct RecordStructureReader::Parsed {
                                       : name == "status"   ? &rom.status
                                       : name == "optional" ? &rom.optional
                                       : name == "bios"     ? &rom.bios
+                                      : name == "region"   ? &rom.region
                                                            : nullptr;
             if (value != nullptr) {
                 *value = Text(attribute.value());
