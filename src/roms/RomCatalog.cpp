@@ -16,6 +16,7 @@ namespace {
 MediaNeed RomNeed(const RomEntry& rom) {
     MediaNeed need;
     need.name = rom.name;
+    need.region = rom.region;
     std::from_chars(rom.size.data(), rom.size.data() + rom.size.size(), need.size);
     need.status = rom.status == "nodump"    ? DumpStatus::NO_DUMP
                   : rom.status == "baddump" ? DumpStatus::BAD_DUMP

@@ -18,6 +18,7 @@ enum class DumpStatus { GOOD, BAD_DUMP, NO_DUMP };
 // no good dump has no hashes.
 struct MediaNeed {
     std::string name;
+    std::string region; // the memory region a ROM is loaded into
     std::uint64_t size = 0;
     std::optional<std::uint32_t> crc;
     std::optional<Sha1Digest> sha1;

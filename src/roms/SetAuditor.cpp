@@ -198,6 +198,18 @@ std::vector<std::string> DiskNames(const RomCatalog& catalog, const MediaNeed& d
     return names;
 }
 
+// Whether the set loads a ROM of its own into the region a device's ROM would fill (the device's tag,
+// taken to be its name, then its region): the device then has no such region in the set, as MAME
+// allows no two regions of one name. The listing cannot say it otherwise (MAME 0.251's QS1000 sound
+// device, given its program by the games that use it).
+bool ReplacedBySet(const SetNeeds& set, const SetNeeds& device, const MediaNeed& need) {
+    if (need.region.empty()) {
+        return false;
+    }
+    std::string region = device.name + ":" + need.region;
+    return std::any_of(set.media.begin(), set.media.end(), [&](const MediaNeed& own) { return own.region == region; });
+}
+
 // A device's own set, then the set it borrows ROMs from.
 std::vector<std::string> DevicePath(const SetNeeds& device) {
     std::vector<std::string> path = {device.name};
@@ -297,6 +309,9 @@ private:
             std::vector<std::string> devicePath = DevicePath(device);
             devicePath.insert(devicePath.end(), path.begin(), path.end());
             for (const MediaNeed& need : device.media) {
+                if (ReplacedBySet(set, device, need)) {
+                    continue;
+                }
                 Record record = Look(need, devicePath, {need.name});
                 count(record, DEVICE, parents.FoundBelongsToParent(&device, need, record.found));
                 records.push_back(std::move(record));

@@ -124,7 +124,7 @@ TEST_F(RomCommandsTest, Progress) {
     RunCli(args, out, terminal, true);
     EXPECT_NE(terminal.str().find("\rAuditing [##"), std::string::npos);
     EXPECT_TRUE(terminal.str().ends_with("\r\x1b[K"));
-    EXPECT_TRUE(RunTool({args.begin() + 1, args.end()}).err.ends_with("Auditing: 100% (15 of 15 sets)\n"));
+    EXPECT_TRUE(RunTool({args.begin() + 1, args.end()}).err.ends_with("Auditing: 100% (17 of 17 sets)\n"));
 }
 
 } // namespace

@@ -17,9 +17,9 @@ using test::RomBytes;
 using test::RomForm;
 
 const std::string LISTING = test::DataPath("roms_listing.xml");
-const std::vector<std::string> ALL = {"parent",     "clone",     "biosgame",   "biosset",     "devgame",
-                                      "chdgame",    "chdclone",  "nodumpgame", "baddumpgame", "optgame",
-                                      "foldergame", "sevengame", "emptygame",  "chip",        "cpu"};
+const std::vector<std::string> ALL = {"parent",    "clone",     "biosgame",   "biosset",     "devgame", "extgame",
+                                      "chdgame",   "chdclone",  "nodumpgame", "baddumpgame", "optgame", "foldergame",
+                                      "sevengame", "emptygame", "chip",       "dsp",         "cpu"};
 
 AuditReport Audit(const std::vector<fs::path>& folders, const std::vector<std::string>& names, bool verify = false) {
     InputFile input;
@@ -48,9 +48,10 @@ std::string Problems(const SetAudit& set) {
     return text;
 }
 
-const std::string WHOLE = "parent:good clone:good biosgame:good biosset:good devgame:good chdgame:good chdclone:good "
+const std::string WHOLE = "parent:good clone:good biosgame:good biosset:good devgame:good extgame:good chdgame:good "
+                          "chdclone:good "
                           "nodumpgame:best available baddumpgame:best available optgame:good foldergame:good "
-                          "sevengame:good emptygame:none needed chip:good cpu:none needed";
+                          "sevengame:good emptygame:none needed chip:good dsp:good cpu:none needed";
 
 class WholeFolderTest : public ::testing::TestWithParam<std::tuple<RomForm, bool>> {};
 
@@ -119,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
                    false, "biosgame", "bad", "b1.bin:not found", "biosset: no container"},
         DamageCase{"game without its device's ROMs", RomForm::SPLIT, [](auto& f) { Remove(f / "chip.zip"); }, false,
                    "devgame", "bad", "chip.bin:not found", "chip: no container; devgame: "},
+        DamageCase{"game that gives its device the device's ROM", RomForm::SPLIT,
+                   [](auto& f) { Remove(f / "dsp.zip"); }, false, "extgame", "good", "", ""},
         DamageCase{"device by itself without its zip", RomForm::SPLIT, [](auto& f) { Remove(f / "chip.zip"); }, false,
                    "chip", "not found", "chip.bin:not found", ""},
         DamageCase{"ROM cut short",
