@@ -36,16 +36,6 @@ template <std::size_t N> bool ParseHexBytes(std::string_view hex, std::array<std
     return true;
 }
 
-std::string FormatHex(const std::uint8_t* bytes, std::size_t count) {
-    static constexpr char DIGITS[] = "0123456789abcdef";
-    std::string text;
-    for (std::size_t i = 0; i < count; ++i) {
-        text.push_back(DIGITS[bytes[i] >> 4]);
-        text.push_back(DIGITS[bytes[i] & 15]);
-    }
-    return text;
-}
-
 } // namespace
 
 struct ContentHasher::Sha1State {
@@ -95,16 +85,6 @@ std::optional<Sha1Digest> ParseSha1(std::string_view hex) {
         return std::nullopt;
     }
     return sha1;
-}
-
-std::string FormatCrc(std::uint32_t crc) {
-    const std::uint8_t bytes[] = {static_cast<std::uint8_t>(crc >> 24), static_cast<std::uint8_t>(crc >> 16),
-                                  static_cast<std::uint8_t>(crc >> 8), static_cast<std::uint8_t>(crc)};
-    return FormatHex(bytes, 4);
-}
-
-std::string FormatSha1(const Sha1Digest& sha1) {
-    return FormatHex(sha1.data(), sha1.size());
 }
 
 } // namespace pellaquin

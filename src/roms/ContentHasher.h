@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace pellaquin {
@@ -41,8 +40,5 @@ private:
 std::optional<std::uint32_t> ParseCrc(std::string_view hex);
 // A SHA1 of 40 hexadecimal digits; nothing for any other text.
 std::optional<Sha1Digest> ParseSha1(std::string_view hex);
-// The listing's own forms: 8 and 40 lower-case hexadecimal digits.
-std::string FormatCrc(std::uint32_t crc);
-std::string FormatSha1(const Sha1Digest& sha1);
 
 } // namespace pellaquin
