@@ -2,7 +2,6 @@
 
 #include "output/ByteSink.h"
 #include "output/ListRun.h"
-#include "records/ByteText.h"
 #include "records/InputOpening.h"
 #include "search/WizardChoices.h"
 
@@ -193,26 +192,20 @@ std::optional<std::vector<std::string>> SelectedSetNames(const SelectionOptions&
     if (!OpenInput(options.inputPath, input, err)) {
         return std::nullopt;
     }
-    std::optional<ListRequest> request = Selection(options, input, {OutputType::NAMES, ""}, err);
+    std::optional<ListRequest> request = Selection(options, input, {}, err);
     if (!request) {
         return std::nullopt;
     }
     if (options.verbose) {
         err << "Command: " << request->command << '\n';
     }
-    MemorySink names;
-    ListResult result = RunList(input, *request, names);
+    std::vector<std::string> names;
+    ListResult result = SelectSetNames(input, *request, names);
     if (result.status != ListStatus::DONE) {
         err << ListRunMessage(result.status, *request, options.inputPath) << '\n';
         return std::nullopt;
     }
-    std::vector<std::string> sets;
-    for (std::string_view name : SplitList(names.Bytes(), '\n')) {
-        if (!name.empty()) {
-            sets.emplace_back(name);
-        }
-    }
-    return sets;
+    return names;
 }
 
 } // namespace pellaquin

@@ -51,6 +51,10 @@ TEST_F(GameSelectionTest, CompleteSets) {
     EXPECT_EQ(Names(some), "parent\ndevgame\nnodumpgame\n");
     m_request.steps.availableCheck = AvailableCheck::COMPLETE;
     EXPECT_EQ(Names(some), "parent\nclone\nnodumpgame\n");
+    std::vector<std::string> names;
+    m_request.type = OutputType::MALA;
+    EXPECT_EQ(SelectSetNames(m_input, m_request, names).status, ListStatus::DONE);
+    EXPECT_EQ(names, (std::vector<std::string>{"parent", "clone", "nodumpgame"}));
 }
 
 // Versions in release order; a set without a version, or with one that names no release, is kept by
