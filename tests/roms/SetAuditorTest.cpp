@@ -2,6 +2,7 @@
 #include "records/InputOpening.h"
 #include "roms/RomFolderMaker.h"
 
+#include "support/ScopedConditions.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -182,6 +183,27 @@ TEST(SetAuditorTest, FoldersInOrder) {
     test::MakeRomFolder(LISTING, RomForm::SPLIT, second.Path() / "all");
     fs::rename(second.Path() / "all" / "clone.zip", second.Path() / "clone.zip");
     EXPECT_EQ(Verdicts(Audit({first.Path(), second.Path()}, {"parent", "clone"})), "parent:good clone:good");
+}
+
+// A file the user may not read is as good as missing, and the audit says why.
+TEST(SetAuditorTest, UnreadableFile) {
+    test::TemporaryFolder folder;
+    test::MakeRomFolder(LISTING, RomForm::SPLIT, folder.Path());
+    fs::permissions(folder.Path(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder.Path() / "foldergame",
+                    fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(folder.Path() / "foldergame" / "big.bin", fs::perms::none);
+    InputFile input;
+    std::string header;
+    OpenRecognisedInput(LISTING, input, header);
+    RomCatalog catalog = RomCatalog::Read(input, {"foldergame"});
+    RomFolders folders = RomFolders::Index({folder.Path().string()});
+    test::OrdinaryFileAccess access;
+    AuditReport report = AuditSets(catalog, folders, {"foldergame"}, {}, {});
+    ASSERT_EQ(report.sets.size(), 1u);
+    EXPECT_EQ(report.sets[0].verdict, SetVerdict::NOT_FOUND);
+    ASSERT_EQ(Problems(report.sets[0]), "big.bin:not found");
+    EXPECT_NE(report.sets[0].problems[0].where.find("big.bin: Permission denied"), std::string::npos);
 }
 
 // A stop asked for ends the audit with the sets done so far, in order, whichever thread did them; one
