@@ -26,8 +26,11 @@ COLUMN = 30
 # What CLI11 writes after a flag that takes no value.
 FLAG_MARKS = {"REQUIRED", "Excludes:", "Needs:"}
 
-EXIT_STATUS = [("0", "Done."), ("1", "The run failed: the input file, an empty search command or the output file."),
-               ("2", "A usage error; the help text follows the message.")]
+EXIT_STATUS = [("0", "Done; for audit and copy, MAME runs every selected set (and every file was copied)."),
+               ("1", "The run failed: the input file, an empty search command or the output file; for audit and "
+                     "copy, a selected set MAME would not run (or a file not copied)."),
+               ("2", "A usage error, the help text following the message; for audit and copy, anything that stops "
+                     "them: a ROM folder, the input file, the selection or the output file.")]
 
 SEARCH_COMMANDS = """A search command is a small boolean language of substring terms: \
 '!cloneof & (rotate=90 | rotate=270)' keeps the original (non-clone) games with a vertical screen. \

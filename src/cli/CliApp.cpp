@@ -1,5 +1,7 @@
 #include "cli/CliApp.h"
 
+#include "cli/AuditCommand.h"
+#include "cli/CopyCommand.h"
 #include "cli/DataCommands.h"
 #include "cli/ListCommand.h"
 #include "output/ListType.h"
@@ -19,7 +21,14 @@ namespace pellaquin {
 
 namespace {
 
-constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
+constexpr const char* ROM_EXAMPLES = R"(Auditing and copying ROM sets as MAME finds them:
+  pellaquin-cli audit --input listxml.xml --rom-folder ~/mame/roms --find '!cloneof' --details
+  pellaquin-cli audit --input listxml.xml --rom-folder ~/roms --rom-folder /mnt/more --wizard 'working' --verify --output audit.txt
+  pellaquin-cli copy --input listxml.xml --rom-folder ~/mame/roms --to /media/cabinet/roms --find 'rotate=90' --dry-run
+  pellaquin-cli copy --input listxml.xml --rom-folder ~/mame/roms --to ~/frontend/roms --wizard 'players>=2' --link hard
+  pellaquin-cli list --input listxml.xml --type names --find '=' --available ~/mame/roms --available-check complete)";
+
+constexpr const char* SELECTION_HELP = R"(Choosing the games (list, count, audit and copy):
   The search command is that of --find, of --wizard, or both, which must then both hold. --wizard names
   the boxes of the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
 )";
@@ -72,6 +81,12 @@ CLI::Option* AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
     command.add_option("--wizard", options.wizard, "The wizard's boxes, comma-separated (see below)");
     command.add_option("--available", options.available,
                        "Keep only the sets this folder holds as name.zip, name.7z or a folder (repeatable)");
+    command
+        .add_option("--available-check", options.availableCheck,
+                    "How --available judges a set: names (a file or folder of its name is there) or complete (its "
+                    "quick audit is good or best available)")
+        ->check(CLI::IsMember({"names", "complete"}))
+        ->capture_default_str();
     command.add_flag("--one-per-title", options.onePerTitle,
                      "Of a parent and its clones, keep one: the first whose description names a preferred word");
     command.add_option("--prefer", options.prefer, "The preferred words of --one-per-title, in order")
@@ -137,11 +152,12 @@ std::vector<std::string> JoinOptionValues(const std::vector<std::string>& args,
 
 } // namespace
 
-int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal) {
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("pellaquin-cli ") + PELLAQUIN_VERSION);
-    app.footer(ListExamples() + "\n\n" + SELECTION_HELP + Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
+    app.footer(ListExamples() + "\n\n" + ROM_EXAMPLES + "\n\n" + SELECTION_HELP +
+               Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
 
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "Write the list of the games that match a search command");
@@ -165,6 +181,36 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     SelectionOptions count;
     CLI::App* countCommand = app.add_subcommand("count", "Print how many games match a search command");
     CLI::Option* countInput = AddSelectionOptions(*countCommand, count);
+
+    AuditCommandOptions audit;
+    CLI::App* auditCommand = app.add_subcommand(
+        "audit", "Audit the selected sets in ROM folders as MAME does: a line per set, NAME<TAB>VERDICT, then the "
+                 "counts; exit status 0 when MAME runs every set, 1 when not");
+    CLI::Option* auditInput = AddSelectionOptions(*auditCommand, audit.selection);
+    auditCommand
+        ->add_option("--rom-folder", audit.romFolders, "A folder of ROM sets; may be given again, searched in order")
+        ->required()
+        ->allow_extra_args(false);
+    auditCommand->add_flag("--verify", audit.verify,
+                           "Decompress every ROM and check its CRC32 and SHA1, not only the archives' directories");
+    auditCommand->add_flag("--details", audit.details,
+                           "Under each set that is not good, a line per ROM or disk: <TAB>NAME<TAB>REASON<TAB>WHERE");
+    auditCommand->add_option("--output", audit.outputPath, "Write the report to this file, replacing it");
+
+    CopyCommandOptions copy;
+    CLI::App* copyCommand = app.add_subcommand(
+        "copy", "Copy the selected sets and what MAME needs to run them (parents, BIOS sets, devices, CHDs) to a "
+                "folder, as the files stand");
+    CLI::Option* copyInput = AddSelectionOptions(*copyCommand, copy.selection);
+    copyCommand
+        ->add_option("--rom-folder", copy.romFolders, "A folder of ROM sets; may be given again, searched in order")
+        ->required()
+        ->allow_extra_args(false);
+    copyCommand->add_option("--to", copy.target, "The folder to copy to, made when missing")->required();
+    copyCommand->add_flag("--replace", copy.replace, "Replace a different file of the same name in the target");
+    copyCommand->add_option("--link", copy.link, "Link instead of copying: hard or symbolic")
+        ->check(CLI::IsMember({"hard", "symbolic"}));
+    copyCommand->add_flag("--dry-run", copy.dryRun, "Print what would be copied and the bytes, and copy nothing");
 
     MergeSources merge;
     std::string mergedPath, mamePath;
@@ -210,6 +256,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (countCommand->parsed()) {
         return TakeStoredInput(*countInput, count, err) ? RunCountCommand(count, out, err) : 2;
+    }
+    if (auditCommand->parsed()) {
+        return TakeStoredInput(*auditInput, audit.selection, err) ? RunAuditCommand(audit, out, err, errIsTerminal) : 2;
+    }
+    if (copyCommand->parsed()) {
+        return TakeStoredInput(*copyInput, copy.selection, err) ? RunCopyCommand(copy, out, err, errIsTerminal) : 2;
     }
     if (samplesCommand->parsed()) {
         std::filesystem::path samples = SamplesFolder();

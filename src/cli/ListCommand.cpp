@@ -46,6 +46,8 @@ std::optional<ListRequest> Selection(const SelectionOptions& options, const Inpu
         request.command = options.find;
     }
     request.steps.availableFolders = options.available;
+    request.steps.availableCheck =
+        options.availableCheck == "complete" ? AvailableCheck::COMPLETE : AvailableCheck::NAMES;
     request.steps.onePerTitle = options.onePerTitle;
     request.steps.preferredWords = options.prefer;
     request.steps.addedSince = options.addedSince;
@@ -159,6 +161,27 @@ int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ost
     }
     out << result.matchCount << '\n';
     return 0;
+}
+
+std::optional<std::vector<std::string>> SelectedSetNames(const SelectionOptions& options, InputFile& input,
+                                                         std::ostream& err) {
+    if (!OpenInput(options.inputPath, input, err)) {
+        return std::nullopt;
+    }
+    std::optional<ListRequest> request = Selection(options, input, {}, err);
+    if (!request) {
+        return std::nullopt;
+    }
+    if (options.verbose) {
+        err << "Command: " << request->command << '\n';
+    }
+    std::vector<std::string> names;
+    ListResult result = SelectSetNames(input, *request, names);
+    if (result.status != ListStatus::DONE) {
+        err << ListRunMessage(result.status, *request, options.inputPath) << '\n';
+        return std::nullopt;
+    }
+    return names;
 }
 
 } // namespace pellaquin

@@ -4,7 +4,10 @@
 #include "output/ListRequest.h"
 #include "output/SetSteps.h"
 
+#include "records/InputFile.h"
+
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +19,7 @@ struct SelectionOptions {
     std::string find;
     std::string wizard; // the wizard's boxes by name, comma-separated
     std::vector<std::string> available;
+    std::string availableCheck = "names"; // or "complete": how --available judges a set there
     bool onePerTitle = false;
     std::string prefer = std::string(DEFAULT_PREFERRED_WORDS);
     std::string addedSince;
@@ -44,5 +48,11 @@ int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& 
 
 // Prints how many games the selection keeps. Returns the exit status.
 int RunCountCommand(const SelectionOptions& options, std::ostream& out, std::ostream& err);
+
+// The names of the sets the selection keeps, in the input's order, through the list run of a names
+// list; `input` is left open for the sets' records to be read again. Nothing, with the message said on
+// `err`, when the input cannot be read or the selection is refused.
+std::optional<std::vector<std::string>> SelectedSetNames(const SelectionOptions& options, InputFile& input,
+                                                         std::ostream& err);
 
 } // namespace pellaquin

@@ -4,6 +4,7 @@
 #include "records/ByteText.h"
 #include "records/RecordReader.h"
 #include "records/ScanCycle.h"
+#include "roms/SetAuditor.h"
 #include "search/Extraction.h"
 #include "search/FieldExtractor.h"
 #include "search/MameVersion.h"
@@ -92,6 +93,25 @@ std::set<std::string, std::less<>> AvailableSets(const std::vector<std::string>&
         }
     }
     return sets;
+}
+
+// Of `kept`, those whose quick audit in the folders says MAME runs them with all there is of their ROMs.
+std::vector<const Candidate*> CompleteSets(InputFile& input, const std::vector<const Candidate*>& kept,
+                                           const std::vector<std::string>& folders) {
+    std::vector<std::string> names;
+    for (const Candidate* candidate : kept) {
+        names.push_back(candidate->name);
+    }
+    RomCatalog catalog = RomCatalog::Read(input, names);
+    AuditReport audit = AuditSets(catalog, RomFolders::Index(folders), names, {}, {});
+    std::vector<const Candidate*> complete;
+    for (std::size_t i = 0; i < audit.sets.size(); ++i) {
+        SetVerdict verdict = audit.sets[i].verdict;
+        if (verdict == SetVerdict::GOOD || verdict == SetVerdict::BEST_AVAILABLE) {
+            complete.push_back(kept[i]);
+        }
+    }
+    return complete;
 }
 
 // Reads the candidates: the sets the search keeps, in file order.
@@ -188,17 +208,22 @@ std::vector<const Candidate*> OnePerTitle(const std::vector<const Candidate*>& k
 GameSelection GameSelection::Select(InputFile& input, const ListRequest& request) {
     const SetSteps& steps = request.steps;
     std::vector<Candidate> candidates = ReadCandidates(input, request);
-    std::set<std::string, std::less<>> available = AvailableSets(steps.availableFolders);
+    bool auditing = !steps.availableFolders.empty() && steps.availableCheck == AvailableCheck::COMPLETE;
+    std::set<std::string, std::less<>> available =
+        auditing ? std::set<std::string, std::less<>>() : AvailableSets(steps.availableFolders);
     std::optional<MameVersion> since = MameVersion::Parse(steps.addedSince);
     std::optional<MameVersion> before = MameVersion::Parse(steps.addedBefore);
     bool versionAsked = !steps.addedSince.empty() || !steps.addedBefore.empty();
 
     std::vector<const Candidate*> kept;
     for (const Candidate& candidate : candidates) {
-        if ((steps.availableFolders.empty() || available.contains(candidate.name)) &&
+        if ((steps.availableFolders.empty() || auditing || available.contains(candidate.name)) &&
             InVersionRange(candidate, since, before, versionAsked)) {
             kept.push_back(&candidate);
         }
+    }
+    if (auditing) {
+        kept = CompleteSets(input, kept, steps.availableFolders);
     }
     if (steps.onePerTitle) {
         kept = OnePerTitle(kept, steps.preferredWords);

@@ -137,4 +137,18 @@ ListResult RunListToFile(InputFile& input, const ListRequest& request, const std
     return result;
 }
 
+ListResult SelectSetNames(InputFile& input, ListRequest request, std::vector<std::string>& names) {
+    request.type = ListType::NAMES;
+    request.windowLineEnds = false;
+    MemorySink list;
+    ListResult result = RunList(input, request, list);
+    names.clear();
+    for (std::string_view name : SplitList(list.Bytes(), '\n')) {
+        if (!name.empty()) {
+            names.emplace_back(name);
+        }
+    }
+    return result;
+}
+
 } // namespace pellaquin

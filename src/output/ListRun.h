@@ -4,6 +4,7 @@
 #include "records/InputFile.h"
 
 #include <string>
+#include <vector>
 
 namespace pellaquin {
 
@@ -29,5 +30,9 @@ ListResult RunList(InputFile& input, const ListRequest& request, ByteSink& sink)
 // The same into the file at `path`, which is replaced only by a whole list: on any status but DONE it
 // is as it was.
 ListResult RunListToFile(InputFile& input, const ListRequest& request, const std::string& path);
+
+// The names of the sets `request`'s search command and set steps keep, in the input's order, into
+// `names`: the run of a names list, whatever type the request names.
+ListResult SelectSetNames(InputFile& input, ListRequest request, std::vector<std::string>& names);
 
 } // namespace pellaquin

@@ -226,13 +226,16 @@ struct RecordStructureReader::Parsed {
         RomEntry& rom = structure.roms.emplace_back();
         for (pugi::xml_attribute attribute : element.attributes()) {
             std::string_view name = attribute.name();
-            std::string_view* value = name == "name"     ? &rom.name
-                                      : name == "size"   ? &rom.size
-                                      : name == "crc"    ? &rom.crc
-                                      : name == "sha1"   ? &rom.sha1
-                                      : name == "merge"  ? &rom.merge
-                                      : name == "status" ? &rom.status
-                                                         : nullptr;
+            std::string_view* value = name == "name"       ? &rom.name
+                                      : name == "size"     ? &rom.size
+                                      : name == "crc"      ? &rom.crc
+                                      : name == "sha1"     ? &rom.sha1
+                                      : name == "merge"    ? &rom.merge
+                                      : name == "status"   ? &rom.status
+                                      : name == "optional" ? &rom.optional
+                                      : name == "bios"     ? &rom.bios
+                                      : name == "region"   ? &rom.region
+                                                           : nullptr;
             if (value != nullptr) {
                 *value = Text(attribute.value());
             }
@@ -270,7 +273,8 @@ struct RecordStructureReader::Parsed {
         if (name == "rom") {
             ReadRom(child);
         } else if (name == "disk") {
-            s.disks.push_back({Text(child, "name"), Text(child, "sha1"), Text(child, "merge"), Text(child, "status")});
+            s.disks.push_back({Text(child, "name"), Text(child, "sha1"), Text(child, "merge"), Text(child, "status"),
+                               Text(child, "optional")});
         } else if (name == "sample") {
             s.samples.push_back(Text(child, "name"));
         } else if (name == "device_ref") {

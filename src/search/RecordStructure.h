@@ -7,12 +7,14 @@
 
 namespace pellaquin {
 
+// A ROM as the listing states it; optional is "yes" for a ROM a set may miss, bios names the BIOS
+// choice that loads it, region the memory region it is loaded into ("maincpu", "qs1000:cpu").
 struct RomEntry {
-    std::string_view name, size, crc, sha1, merge, status;
+    std::string_view name, size, crc, sha1, merge, status, optional, bios, region;
 };
 
 struct DiskEntry {
-    std::string_view name, sha1, merge, status;
+    std::string_view name, sha1, merge, status, optional;
 };
 
 // One control as the record states it: a listing's <control> (type, ways, player, buttons), an old

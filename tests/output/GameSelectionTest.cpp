@@ -1,4 +1,5 @@
 #include "output/WriterFixture.h"
+#include "roms/RomFolderMaker.h"
 
 #include <filesystem>
 
@@ -37,6 +38,24 @@ TEST_F(GameSelectionTest, AvailableSets) {
     EXPECT_EQ(Names("!name=b"), "a\nc\n");
     EXPECT_EQ(List(ListType::CSV, "<machine name="), "a\nb\nc\n");
     EXPECT_EQ(m_result.matchCount, 3);
+}
+
+// "Complete only" keeps the sets whose quick audit says MAME runs them, not every set with a file of its
+// name: a clone whose own ROMs are in its parent's zip counts, a game whose device's ROMs are missing does
+// not, nor one that needs no ROMs.
+TEST_F(GameSelectionTest, CompleteSets) {
+    test::MakeRomFolder(test::DataPath("roms_listing.xml"), test::RomForm::MERGED, m_folder.Path() / "roms");
+    std::filesystem::remove(m_folder.Path() / "roms" / "chip.zip");
+    OpenData("roms_listing.xml");
+    m_request.steps.availableFolders = {(m_folder.Path() / "roms").string()};
+    const std::string some = "name=parent | name=clone | name=devgame | name=nodumpgame | name=emptygame";
+    EXPECT_EQ(Names(some), "parent\ndevgame\nnodumpgame\n");
+    m_request.steps.availableCheck = AvailableCheck::COMPLETE;
+    EXPECT_EQ(Names(some), "parent\nclone\nnodumpgame\n");
+    std::vector<std::string> names;
+    m_request.type = ListType::MALA;
+    EXPECT_EQ(SelectSetNames(m_input, m_request, names).status, ListStatus::DONE);
+    EXPECT_EQ(names, (std::vector<std::string>{"parent", "clone", "nodumpgame"}));
 }
 
 // Versions in release order; a set without a version, or with one that names no release, is kept by

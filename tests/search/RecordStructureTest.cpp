@@ -41,11 +41,12 @@ std::string Summary(const RecordStructure& s) {
     add("status", s.driverStatus);
     for (const RomEntry& r : s.roms) {
         add("rom", std::string(r.name) + ":" + std::string(r.size) + ":" + std::string(r.crc) + ":" +
-                       std::string(r.sha1) + ":" + std::string(r.merge) + ":" + std::string(r.status));
+                       std::string(r.sha1) + ":" + std::string(r.merge) + ":" + std::string(r.status) + ":" +
+                       std::string(r.optional) + ":" + std::string(r.bios) + ":" + std::string(r.region));
     }
     for (const DiskEntry& d : s.disks) {
-        add("disk",
-            std::string(d.name) + ":" + std::string(d.sha1) + ":" + std::string(d.merge) + ":" + std::string(d.status));
+        add("disk", std::string(d.name) + ":" + std::string(d.sha1) + ":" + std::string(d.merge) + ":" +
+                        std::string(d.status) + ":" + std::string(d.optional));
     }
     for (std::string_view sample : s.samples) {
         add("sample", sample);
@@ -78,18 +79,20 @@ INSTANTIATE_TEST_SUITE_P(
     Forms, RecordStructureTest,
     ::testing::Values(
         // Today's listing, with text before the start tag on its line.
-        StructureCase{"x</machine>\t<machine name=\"q&amp;a\" romof=\"bios\" isdevice=\"no\" ismechanical=\"yes\">\n"
-                      "\t\t<description>&quot;Hi; there&quot; &#39;Go&#39;</description>\n"
-                      "\t\t<rom name=\"a\" size=\"1\" crc=\"0A\" sha1=\"ff\" merge=\"m\"/>\n"
-                      "\t\t<rom name=\"b\" size=\"2\" status=\"nodump\"/>\n\t\t<disk name=\"hd\" sha1=\"11\"/>\n"
-                      "\t\t<device_ref name=\"z80\"/>\n\t\t<sample name=\"hit\"/>\n"
-                      "\t\t<display type=\"raster\" rotate=\"0\"/>\n\t\t<display type=\"lcd\" rotate=\"270\"/>\n"
-                      "\t\t<input players=\"2\">\n\t\t\t<control type=\"joy\" player=\"1\" buttons=\"3\" ways=\"8\"/>\n"
-                      "\t\t\t<control type=\"dial\" player=\"2\"/>\n\t\t</input>\n"
-                      "\t\t<driver status=\"imperfect\"/>\n\t</machine>\n",
-                      "name=q&a desc=\"Hi; there\" 'Go' romof=bios flags=m players=2/ control=joy/8/1/3 "
-                      "control=dial//2/ display=2/270/lcd status=imperfect rom=a:1:0A:ff:m: rom=b:2::::nodump "
-                      "disk=hd:11:: sample=hit ref=z80 <description>=\"Hi; there\" 'Go'"},
+        StructureCase{
+            "x</machine>\t<machine name=\"q&amp;a\" romof=\"bios\" isdevice=\"no\" ismechanical=\"yes\">\n"
+            "\t\t<description>&quot;Hi; there&quot; &#39;Go&#39;</description>\n"
+            "\t\t<rom name=\"a\" size=\"1\" crc=\"0A\" sha1=\"ff\" merge=\"m\"/>\n"
+            "\t\t<rom name=\"b\" size=\"2\" status=\"nodump\" optional=\"yes\" bios=\"eu\" region=\"a:cpu\"/>\n"
+            "\t\t<disk name=\"hd\" sha1=\"11\" optional=\"yes\"/>\n"
+            "\t\t<device_ref name=\"z80\"/>\n\t\t<sample name=\"hit\"/>\n"
+            "\t\t<display type=\"raster\" rotate=\"0\"/>\n\t\t<display type=\"lcd\" rotate=\"270\"/>\n"
+            "\t\t<input players=\"2\">\n\t\t\t<control type=\"joy\" player=\"1\" buttons=\"3\" ways=\"8\"/>\n"
+            "\t\t\t<control type=\"dial\" player=\"2\"/>\n\t\t</input>\n"
+            "\t\t<driver status=\"imperfect\"/>\n\t</machine>\n",
+            "name=q&a desc=\"Hi; there\" 'Go' romof=bios flags=m players=2/ control=joy/8/1/3 "
+            "control=dial//2/ display=2/270/lcd status=imperfect rom=a:1:0A:ff:m:::: "
+            "rom=b:2::::nodump:yes:eu:a:cpu disk=hd:11:::yes sample=hit ref=z80 <description>=\"Hi; there\" 'Go'"},
         // An old listing: buttons and the control on <input>.
         StructureCase{"<game name=\"old\" cloneof=\"p\" runnable=\"no\" isbios=\"yes\"><year>198?</year>"
                       "<input players=\"1\" buttons=\"2\" control=\"joy4way\"/></game>",
@@ -116,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Cut off by the end of the file, inside a ROM's attribute: what came before it counts.
         StructureCase{"<machine name=\"cut\">\n<description>Cut</description>\n<rom name=\"a\" size=\"1\"/>\n"
                       "<rom name=\"b\" si",
-                      "name=cut desc=Cut rom=a:1:::: rom=b::::: <description>=Cut"},
+                      "name=cut desc=Cut rom=a:1::::::: rom=b:::::::: <description>=Cut"},
         // Bytes that are not UTF-8, control characters and a NUL become U+FFFD; UTF-8 stays.
         StructureCase{"<game name=\"nu\0l\"><description>caf\xe9 \xc3\xa9\x01</description></game>"sv,
                       "name=nu\xEF\xBF\xBDl desc=caf\xEF\xBF\xBD \xc3\xa9\xEF\xBF\xBD "
@@ -143,7 +146,7 @@ TEST(RecordStructureReaderTest, ReadsAfreshAndStartTagsOnly) {
                                   "<device_ref name=\"d\"/><chipset/><chip name=\"z\"/><rom name=\"late\"/>"
                                   "<input players=\"2\"/></machine>",
                                   RecordPart::ROM_SET)),
-              "name=s year=1 rom=r:1:::: ref=d <year>=1");
+              "name=s year=1 rom=r:1::::::: ref=d <year>=1");
 }
 
 // The build of a listing's or merged file's header, decoded; none without a <mame> element.
