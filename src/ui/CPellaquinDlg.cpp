@@ -22,6 +22,7 @@
 #include "search/WizardCommand.h"
 #include "ui/ApplicationIcon.h"
 #include "ui/CPellaquinSettingsDlg.h"
+#include "ui/CRomFolderDlg.h"
 #include "ui/DialogParts.h"
 #include "ui/GameViewPanel.h"
 #include "ui/MessageBoxes.h"
@@ -34,6 +35,8 @@
 namespace pellaquin {
 
 namespace {
+
+const QString NO_INPUT = QStringLiteral("No input file is open: choose one in Settings and Tools");
 
 // The most a first window takes of a large screen.
 constexpr QSize FIRST_SIZE_LIMIT(1600, 1000);
@@ -51,11 +54,14 @@ CPellaquinDlg::CPellaquinDlg() {
             &CPellaquinDlg::OpenSettingsAndTools);
     connect(findChild<QPushButton*>(QString::number(ID_QUIT)), &QPushButton::clicked, this,
             &CPellaquinDlg::CloseMainWindow);
+    connect(findChild<QPushButton*>(QString::number(ID_ROM_FOLDER)), &QPushButton::clicked, this,
+            &CPellaquinDlg::OpenRomFolder);
     connect(m_wizard, &WizardPanel::Changed, this, &CPellaquinDlg::ComposeWizardCommand);
     connect(m_todaysData, &TodaysDataPanel::Changed, this, &CPellaquinDlg::ComposeWizardCommand);
     connect(m_output, &OutputChoicesPanel::TypeChosen, this, &CPellaquinDlg::TakeListType);
     setAcceptDrops(true);
-    EnableWithReason(*m_go, false, QStringLiteral("No input file is open: choose one in Settings and Tools"));
+    EnableWithReason(*m_go, false, NO_INPUT);
+    EnableWithReason(*findChild<QPushButton*>(QString::number(ID_ROM_FOLDER)), false, NO_INPUT);
 }
 
 CPellaquinDlg::~CPellaquinDlg() = default;
@@ -84,13 +90,16 @@ void CPellaquinDlg::BuildControls() {
     SetHelp(*m_go, QStringLiteral("Make the list of the games the search command keeps"));
     QPushButton* settings = MakeButton(this, ID_SETTINGS, "Settings and Tools");
     SetHelp(*settings, QStringLiteral("Choose the input file, read MAME's list, merge data files"));
+    QPushButton* romFolder = MakeButton(this, ID_ROM_FOLDER, "ROM folder\u2026");
+    SetHelp(*romFolder, QStringLiteral("Check which sets the search keeps start from your ROM folders, and copy them"));
     QPushButton* quit = MakeButton(this, ID_QUIT, "Quit");
     quit->hide();
     auto* goColumn = new QGridLayout;
     goColumn->addWidget(MakeStaticText(this, "-->"), 0, 0);
     goColumn->addWidget(m_go, 0, 1);
     goColumn->addWidget(settings, 1, 0, 1, 2);
-    goColumn->setRowStretch(2, 1);
+    goColumn->addWidget(romFolder, 2, 0, 1, 2);
+    goColumn->setRowStretch(3, 1);
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_choiceTabs, 1);
@@ -148,7 +157,8 @@ bool CPellaquinDlg::OpenInputFile(const std::string& path) {
     m_inputFile.Close();
     opened = OpenRecognisedInput(path, m_inputFile, header);
     m_inputOpen = opened == InputOpening::OK;
-    EnableWithReason(*m_go, m_inputOpen, QStringLiteral("No input file is open: choose one in Settings and Tools"));
+    EnableWithReason(*m_go, m_inputOpen, NO_INPUT);
+    EnableWithReason(*findChild<QPushButton*>(QString::number(ID_ROM_FOLDER)), m_inputOpen, NO_INPUT);
     if (!m_inputOpen) {
         ShowMessage(this, InputOpeningMessage(opened, path), MessageIcon::ERROR);
         m_gameView->ShowInput(false);
@@ -222,6 +232,12 @@ void CPellaquinDlg::OpenSettingsAndTools() {
     RunModal(settings);
     TakeStoredChoices(LoadStoredSettings());
     OpenInputFile(settings.InputPath());
+}
+
+void CPellaquinDlg::OpenRomFolder() {
+    CRomFolderDlg romFolder(m_inputPath, CurrentRequest(), this);
+    RunModal(romFolder);
+    m_todaysData->SetAvailableFolders(romFolder.Folders());
 }
 
 void CPellaquinDlg::CloseMainWindow() {

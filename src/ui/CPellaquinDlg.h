@@ -34,6 +34,7 @@ public:
         ID_QUIT = 2,
         ID_COMMAND_LABEL = 1047,
         ID_SETTINGS = 1052,
+        ID_ROM_FOLDER = 1055,
         ID_COMMAND_LINE = 1800,
     };
 
@@ -53,6 +54,8 @@ public:
     void RunSearch();
     // "Settings and Tools": runs the settings window, then opens the input file it hands back.
     void OpenSettingsAndTools();
+    // "ROM folder…": the ROM folders, and the audit and copy of the sets the selection keeps.
+    void OpenRomFolder();
     // The cancel command: closes the input file and the window.
     void CloseMainWindow();
 

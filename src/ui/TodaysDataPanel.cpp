@@ -22,6 +22,8 @@ namespace pellaquin {
 namespace {
 
 constexpr const char* WORKING_CHOICES[] = {"any", "good only", "good or imperfect"};
+// How "Only sets I have" judges a set, in AvailableCheck's order.
+constexpr const char* AVAILABLE_CHECKS[] = {"by name", "complete only"};
 constexpr const char* PLAYER_COUNTS[] = {"any", "1", "2", "3", "4", "5", "6", "7", "8"};
 // The sections of bestgames.ini by their ranges, whose first number the wizard asks for.
 constexpr const char* BEST_GAMES_SECTIONS[] = {"any",      "0 to 10",  "10 to 20", "20 to 30", "30 to 40", "40 to 50",
@@ -48,6 +50,9 @@ const std::pair<int, const char*> HELP[] = {
     {TodaysDataPanel::ID_LEAVE_OUT, "Choose categories to leave out"},
     {TodaysDataPanel::ID_LEFT_OUT, "How many categories are left out"},
     {TodaysDataPanel::ID_AVAILABLE, "Keep only the sets found in the folders of your sets"},
+    {TodaysDataPanel::ID_AVAILABLE_CHECK,
+     "By name: the folders hold a zip, 7z or folder of the set's name; complete only: MAME's quick audit says the "
+     "set starts from them"},
     {TodaysDataPanel::ID_ONE_PER_TITLE,
      "Of a parent and its clones keep one: the first whose description names a preferred word"},
     {TodaysDataPanel::ID_PREFER, "The preferred words, in order, separated by commas"},
@@ -97,7 +102,9 @@ void TodaysDataPanel::BuildControls() {
 
     // The steps after the search.
     auto* sets = new QGridLayout;
-    sets->addWidget(MakeCheckBox(this, ID_AVAILABLE, "Only sets I have"), 0, 0, 1, 4);
+    sets->addWidget(MakeCheckBox(this, ID_AVAILABLE, "Only sets I have"), 0, 0, 1, 2);
+    m_availableCheck = MakeChoiceBox(this, ID_AVAILABLE_CHECK, AVAILABLE_CHECKS);
+    sets->addWidget(m_availableCheck, 0, 2, 1, 2);
     sets->addWidget(MakeCheckBox(this, ID_ONE_PER_TITLE, "One per title, prefer:"), 1, 0, 1, 2);
     m_prefer = MakeEdit(this, ID_PREFER);
     m_prefer->setText(ToQString(DEFAULT_PREFERRED_WORDS));
@@ -169,8 +176,11 @@ void TodaysDataPanel::EnableByFile() {
     EnableWithReason(*m_bestGames, choices && m_values.Holds("bestgames"), needs("bestgames", "bestgames.ini"));
     EnableWithReason(*findChild<QWidget*>(QString::number(ID_LEAVE_OUT)), choices && !m_values.categories.empty(),
                      needs("category", "catver.ini"));
-    EnableWithReason(*findChild<QWidget*>(QString::number(ID_AVAILABLE)), !m_availableFolders.empty(),
-                     QStringLiteral("Add the folders of your sets in Settings and Tools first"));
+    for (QWidget* available :
+         {findChild<QWidget*>(QString::number(ID_AVAILABLE)), static_cast<QWidget*>(m_availableCheck)}) {
+        EnableWithReason(*available, !m_availableFolders.empty(),
+                         QStringLiteral("Add the folders of your sets in \"ROM folder\u2026\" first"));
+    }
     for (QLineEdit* version : {m_addedSince, m_addedBefore}) {
         EnableWithReason(*version, m_values.Holds("veradded"),
                          QStringLiteral("Only a merged file with catver.ini's [VerAdded] knows when sets were added"));
@@ -206,6 +216,7 @@ SetSteps TodaysDataPanel::Steps() const {
     auto* available = findChild<QAbstractButton*>(QString::number(ID_AVAILABLE));
     if (available->isEnabled() && available->isChecked()) {
         steps.availableFolders = m_availableFolders;
+        steps.availableCheck = static_cast<AvailableCheck>(std::max(0, m_availableCheck->currentIndex()));
     }
     steps.onePerTitle = Ticked(ID_ONE_PER_TITLE);
     steps.preferredWords = ToBytes(m_prefer->text());

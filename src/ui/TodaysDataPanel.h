@@ -39,6 +39,7 @@ public:
         ID_PREFER = 1122,
         ID_ADDED_SINCE = 1123,
         ID_ADDED_BEFORE = 1124,
+        ID_AVAILABLE_CHECK = 1125,
     };
 
     explicit TodaysDataPanel(QWidget* parent = nullptr);
@@ -75,6 +76,7 @@ private:
     QComboBox* m_working = nullptr;
     QComboBox* m_players = nullptr;
     QComboBox* m_bestGames = nullptr;
+    QComboBox* m_availableCheck = nullptr;
     QLabel* m_leftOut = nullptr;
     QLineEdit* m_prefer = nullptr;
     QLineEdit* m_addedSince = nullptr;

@@ -33,6 +33,7 @@
 #include "ui/CPellaquinDlg.h"
 #include "ui/CPellaquinSettingsDlg.h"
 #include "ui/CProgressDlg.h"
+#include "ui/CRomFolderDlg.h"
 #include "ui/GameViewPanel.h"
 #include "ui/MessageBoxes.h"
 #include "ui/OutputChoicesPanel.h"
@@ -494,6 +495,22 @@ private slots:
         ScriptedFileDialogs dialogs({""});
         Go(*window, "name=sf2", false, true);
         QVERIFY(dialogs.Requests().at(0).initialPath.ends_with("/playlists/Vertical.dat"));
+    }
+
+    // "ROM folder…" audits what the window's search keeps: its command and set steps, in the ROM folders.
+    void romFolderTakesTheSelection() {
+        auto window = OpenWindow(DataPath("listxml_small.xml"));
+        QVERIFY(SaveStoredSettings({"", "", "", "", "", {}, {m_folder->path().toStdString()}}));
+        test::TypeOver(*CommandLine(*window), "name=sf2");
+        QString counts;
+        test::ScriptedModals prompts([&](QDialog& prompt) {
+            test::Click(prompt, CRomFolderDlg::ID_AUDIT);
+            QTRY_VERIFY(test::Control<QPushButton>(prompt, CRomFolderDlg::ID_AUDIT)->isEnabled());
+            counts = test::Control<QLabel>(prompt, CRomFolderDlg::ID_COUNTS)->text();
+            test::Click(prompt, CRomFolderDlg::ID_CLOSE);
+        });
+        test::Click(*window, Dlg::ID_ROM_FOLDER);
+        QCOMPARE(counts, QString("1 set: 0 good, 0 best available, 0 bad, 1 not found, 0 none needed"));
     }
 
     // What no front-end starts is left out, and the label says so.

@@ -92,10 +92,15 @@ private slots:
         QCOMPARE(state.leftOutCategories, std::vector<std::string>{"Fighter"});
 
         test::Click(*m_panel, Panel::ID_AVAILABLE);
+        QCOMPARE(m_panel->Steps().availableCheck, AvailableCheck::NAMES);
+        auto* check = test::Control<QComboBox>(*m_panel, Panel::ID_AVAILABLE_CHECK);
+        check->setFocus();
+        QTest::keyClick(check, Qt::Key_Down);
         test::Click(*m_panel, Panel::ID_ONE_PER_TITLE);
         test::TypeOver(*test::Control<QLineEdit>(*m_panel, Panel::ID_ADDED_SINCE), " 0.250 ");
         SetSteps steps = m_panel->Steps();
         QCOMPARE(steps.availableFolders, (std::vector<std::string>{"/roms", "/more"}));
+        QCOMPARE(steps.availableCheck, AvailableCheck::COMPLETE);
         QVERIFY(steps.onePerTitle);
         QCOMPARE(steps.addedSince, std::string("0.250"));
         // A file without versions added keeps no version step, whatever its box still holds.
