@@ -121,7 +121,7 @@ std::string MediaLocator::Searched(const std::vector<std::string>& searchPath) {
     std::string where;
     for (const std::string& set : searchPath) {
         where.append(where.empty() ? "" : "; ").append(set).append(": ");
-        std::vector<Container> containers = m_folders.ContainersOf(set);
+        const std::vector<Container>& containers = m_folders.ContainersOf(set);
         if (containers.empty()) {
             where.append("no container");
         }

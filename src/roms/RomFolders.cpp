@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <unordered_map>
+#include <utility>
 
 namespace pellaquin {
 
@@ -29,6 +31,8 @@ std::optional<std::pair<std::string, ContainerKind>> HeldSet(const std::filesyst
 RomFolders RomFolders::Index(const std::vector<std::string>& folders) {
     RomFolders index;
     index.m_folders = folders;
+    // Each container with the number of its folder, until they are put in order.
+    std::unordered_map<std::string, std::vector<std::pair<std::size_t, Container>>> found;
     for (std::size_t folder = 0; folder < folders.size(); ++folder) {
         std::error_code error;
         std::filesystem::directory_iterator entries(folders[folder], error);
@@ -39,32 +43,31 @@ RomFolders RomFolders::Index(const std::vector<std::string>& folders) {
         // The iterator's own increment throws on an error; this one says it and ends the listing.
         for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
             if (auto held = HeldSet(*entries)) {
-                index.m_sets[held->first].push_back({folder, held->second});
+                found[held->first].push_back({folder, {held->second, entries->path().string()}});
             }
         }
         if (error) {
             index.m_problems.push_back(folders[folder] + ": " + error.message());
         }
     }
+    // In the order MAME tries them: the folders in order, and in each the set's folder, zip, then 7z. An
+    // audit asks for them once per ROM, so they are put in order once.
+    for (auto& [set, containers] : found) {
+        std::sort(containers.begin(), containers.end(), [](const auto& a, const auto& b) {
+            return a.first != b.first ? a.first < b.first : a.second.kind < b.second.kind;
+        });
+        std::vector<Container>& ordered = index.m_sets[set];
+        for (auto& [folder, container] : containers) {
+            ordered.push_back(std::move(container));
+        }
+    }
     return index;
 }
 
-std::vector<Container> RomFolders::ContainersOf(std::string_view set) const {
-    std::vector<Container> containers;
+const std::vector<Container>& RomFolders::ContainersOf(std::string_view set) const {
+    static const std::vector<Container> NONE;
     auto found = m_sets.find(set);
-    if (found == m_sets.end()) {
-        return containers;
-    }
-    std::vector<Held> held = found->second;
-    std::stable_sort(held.begin(), held.end(), [](const Held& a, const Held& b) {
-        return a.folder != b.folder ? a.folder < b.folder : a.kind < b.kind;
-    });
-    static constexpr std::string_view SUFFIXES[] = {"", ".zip", ".7z"};
-    for (const Held& one : held) {
-        std::filesystem::path path = std::filesystem::path(m_folders[one.folder]) / std::string(set);
-        containers.push_back({one.kind, path.string() + std::string(SUFFIXES[static_cast<int>(one.kind)])});
-    }
-    return containers;
+    return found == m_sets.end() ? NONE : found->second;
 }
 
 } // namespace pellaquin

@@ -23,16 +23,12 @@ public:
 
     // The containers of `set` in the order MAME tries them: folder after folder, in each the set's
     // folder, then its zip, then its 7z.
-    std::vector<Container> ContainersOf(std::string_view set) const;
+    const std::vector<Container>& ContainersOf(std::string_view set) const;
     const std::vector<std::string>& Folders() const { return m_folders; }
     // Each folder that could not be listed, with why: "FOLDER: missing".
     const std::vector<std::string>& Problems() const { return m_problems; }
 
 private:
-    struct Held {
-        std::size_t folder;
-        ContainerKind kind;
-    };
     struct NameHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
@@ -40,7 +36,7 @@ private:
 
     std::vector<std::string> m_folders;
     std::vector<std::string> m_problems;
-    std::unordered_map<std::string, std::vector<Held>, NameHash, std::equal_to<>> m_sets;
+    std::unordered_map<std::string, std::vector<Container>, NameHash, std::equal_to<>> m_sets;
 };
 
 } // namespace pellaquin
