@@ -148,6 +148,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         ->capture_default_str();
     listCommand->add_option("--launch", exports.launch, "pegasus: the launch command")->capture_default_str();
     listCommand->add_option("--dat-name", exports.datName, "dat: the DAT's name")->capture_default_str();
+    listCommand->add_flag("--dat-strict", exports.datStrict,
+                          "dat: the Logiqx DTD's form, without MAME's isdevice, device_ref and ROM bios");
     listCommand
         ->add_option("--fields", exports.fields,
                      "table: its columns; also romof, sourcefile, controls, ways, display and any element of a "

@@ -21,6 +21,9 @@ struct ExportOptions {
     std::string launch = "mame {file.basename}";
     // The DAT's name, in its header.
     std::string datName = "Pellaquin selection";
+    // A DAT the Logiqx DTD validates: without the devices' isdevice, the sets' device_refs and the
+    // ROMs' bios, which ROM managers read to build whole sets.
+    bool datStrict = false;
     // The table's columns, by name, joined by ","; and what separates them in a row.
     std::string fields = "name,description,year,manufacturer,cloneof,category,players,buttons,rotate,status";
     std::string tableDelimiter = ",";

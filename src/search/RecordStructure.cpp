@@ -227,6 +227,7 @@ struct RecordStructureReader::Parsed {
         for (pugi::xml_attribute attribute : element.attributes()) {
             std::string_view name = attribute.name();
             std::string_view* value = name == "name"     ? &rom.name
+                                      : name == "bios"   ? &rom.bios
                                       : name == "size"   ? &rom.size
                                       : name == "crc"    ? &rom.crc
                                       : name == "sha1"   ? &rom.sha1

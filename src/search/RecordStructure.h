@@ -8,7 +8,8 @@
 namespace pellaquin {
 
 struct RomEntry {
-    std::string_view name, size, crc, sha1, merge, status;
+    // bios: the <biosset> a BIOS-choice ROM belongs to.
+    std::string_view name, bios, size, crc, sha1, merge, status;
 };
 
 struct DiskEntry {

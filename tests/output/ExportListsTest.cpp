@@ -49,8 +49,16 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{ExportType::PEGASUS, "=", [](ExportOptions& o) { o.collection = "Arcade"; },
                                  "small.pegasus.txt", 3, 3},
                       // The clone brings its parent and the parent's BIOS; the other game its device with ROMs.
+                      // By default as MAME lists them, with isdevice, device_refs and BIOS-choice ROMs;
+                      // strict, in the form the Logiqx DTD validates.
                       GoldenCase{ExportType::DAT, "name=fighterj | name=quoted",
-                                 [](ExportOptions& o) { o.datName = "Two & more"; }, "small.dat", 5, 0},
+                                 [](ExportOptions& o) { o.datName = "Two & more"; }, "small.mame.dat", 5, 0},
+                      GoldenCase{ExportType::DAT, "name=fighterj | name=quoted",
+                                 [](ExportOptions& o) {
+                                     o.datName = "Two & more";
+                                     o.datStrict = true;
+                                 },
+                                 "small.dat", 5, 0},
                       GoldenCase{ExportType::TABLE, "=", [](ExportOptions& o) { o.tableDelimiter = ";"; },
                                  "small.table.csv", 6, 0},
                       GoldenCase{ExportType::MAME_INI, "!isdevice",
@@ -182,10 +190,13 @@ TEST(ExportFieldTextTest, RomlistFieldsRoundTrip) {
     }
 }
 
-// A merged file gives the nplayers value, the category (an "&" left raw by the merge) and its
-// elements as table columns; controls.xml gives what it holds and no DAT.
+// A merged file gives the nplayers value, the category (an "&" left raw by the merge), its elements as
+// table columns and the build its banner comes before to the DAT; controls.xml gives what it holds and
+// no DAT.
 TEST_F(ExportReadBackTest, MergedFilesAndControls) {
     OpenData("exports_merged.xml");
+    m_request.exportType = ExportType::DAT;
+    EXPECT_NE(List(OutputType::NAMES, "name=astrob").find("<version>0.104</version>"), std::string::npos);
     m_request.exportType = ExportType::ATTRACT;
     EXPECT_EQ(AfterHeader(List(OutputType::NAMES, "name=astrob")),
               "astrob;Astro Blaster (version 3);mame;;1981;Sega;Ball & Paddle / Breakout;2P sim;270;"
