@@ -302,7 +302,8 @@ void WriteListEnd(BufferedWriter& writer, std::string_view header, bool wroteGam
     }
     std::string_view trimmed = TrimWhiteSpace(header);
     std::size_t lastLine = trimmed.rfind('\n');
-    if (!wroteGames && trimmed.substr(lastLine == NOT_FOUND ? 0 : lastLine + 1) == LIST_END_LINE) {
+    // However indented the closing line is, it closes the file.
+    if (!wroteGames && TrimWhiteSpace(trimmed.substr(lastLine == NOT_FOUND ? 0 : lastLine + 1)) == LIST_END_LINE) {
         return;
     }
     writer.Write(LIST_END_LINE);

@@ -194,10 +194,11 @@ TEST_F(MergeTest, ControlsLookUp) {
 }
 
 // The file always ends with one "</mame>" line: after the last complete game (an unclosed last game
-// is dropped), or after a header that has none.
+// is dropped), or after a header that has none, however its own is indented.
 TEST_F(MergeTest, ClosingLine) {
     EXPECT_EQ(Merge("<?xml version=\"1.0\"?>\n<mame build=\"0.251\">\n</mame>\n", "", ""),
               "<?xml version=\"1.0\"?>\n" + std::string(BANNER) + "<mame build=\"0.251\">\n</mame>\n");
+    EXPECT_EQ(Merge("<mame>\n \t</mame>\n", "", ""), "<mame>\n" + std::string(BANNER) + " \t</mame>\n");
     EXPECT_EQ(Merge("<mame>", "", ""), "<mame>" + std::string(BANNER) + "</mame>\n");
     EXPECT_EQ(Merge("<mame>\n\t<game name=\"a\">\n\t</game>\n\t<game name=\"b\">\n", "", ""),
               "<mame>\n" + std::string(BANNER) + "\t<game name=\"a\">\n\t</game>\n</mame>\n");
@@ -389,9 +390,9 @@ TEST_F(MergeTest, DataLinesReadBack) {
     MemorySink csv;
     RunList(input, columns, csv);
     EXPECT_EQ(csv.Bytes(), "pacman;2P sim;90 to 100 (Best Games);0.30\n"
-                                    "puckman;2P sim;90 to 100 (Best Games);\n"
-                                    "pacmanf;2P sim;90 to 100 (Best Games);\n"
-                                    "kof98;4P alt;50 to 60;0.251\n");
+                           "puckman;2P sim;90 to 100 (Best Games);\n"
+                           "pacmanf;2P sim;90 to 100 (Best Games);\n"
+                           "kof98;4P alt;50 to 60;0.251\n");
 }
 
 // An output path that names a source is refused before anything is written, however it is spelt
