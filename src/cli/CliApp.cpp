@@ -133,18 +133,22 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     listCommand->add_option("--template", list.batchTemplate, "Batch line template; %ROM% stands for the ROM name")
         ->capture_default_str();
     listCommand->add_option("--title", list.title,
-                            "MaLa list title; mame-ini folder name (default: Pellaquin selection)");
+                            "MaLa list title; mame-ini folder name, neither ROOT_FOLDER nor FOLDER_SETTINGS "
+                            "(default: Pellaquin selection)");
     listCommand->add_flag("--window", list.window, "Convert line ends as the view shows them (\\r\\n, .zip\\r\\n)");
     listCommand->add_option("--output", list.outputPath, "Write to this file, replacing it (needed by mala)");
     ExportOptions& exports = list.exports;
     listCommand->add_option("--rom-folder", exports.romFolder,
                             "Where the sets live, for the paths in emulationstation, retroarch and pegasus lists "
                             "(default: ./, for retroarch the current folder)");
-    listCommand->add_option("--rom-extension", exports.romExtension, "The sets' file extension")->capture_default_str();
+    listCommand
+        ->add_option("--rom-extension", exports.romExtension,
+                     "The sets' file extension; a dot is added when it has none")
+        ->capture_default_str();
     listCommand->add_option("--emulator", exports.emulator, "attract: the emulator's name")->capture_default_str();
     listCommand->add_option("--core-path", exports.corePath, "retroarch: the core's path")->capture_default_str();
     listCommand->add_option("--core-name", exports.coreName, "retroarch: the core's name")->capture_default_str();
-    listCommand->add_option("--collection", exports.collection, "pegasus: the collection's name")
+    listCommand->add_option("--collection", exports.collection, "pegasus: the collection's name, not blank")
         ->capture_default_str();
     listCommand->add_option("--launch", exports.launch, "pegasus: the launch command")->capture_default_str();
     listCommand->add_option("--dat-name", exports.datName, "dat: the DAT's name")->capture_default_str();

@@ -10,6 +10,7 @@ struct ExportOptions {
     // Where the sets live; the lists that name files build their paths from it. Empty: "./" (for
     // RetroArch, which needs whole paths, the current folder).
     std::string romFolder;
+    // Given without its dot ("zip"), the paths still get one.
     std::string romExtension = ".zip";
     // Attract-Mode's emulator name, written on every line of its romlist.
     std::string emulator = "mame";

@@ -159,13 +159,35 @@ TEST(CliAppTest, Exports) {
     test::TemporaryFolder folder;
     std::string latin1 = folder.Write("latin1.xml", "<mame>\n<machine name=\"caf\xe9\">\n</machine>\n</mame>\n");
     CliRun replaced = RunTool({"list", "--input", latin1, "--type", "attract", "--find", "=", "--emulator", "m"});
-    EXPECT_EQ(replaced.out.substr(replaced.out.find('\n') + 1), "caf\uFFFD;;m;;;;;;;;;0;;;;;;;;;\n");
+    EXPECT_EQ(replaced.out.substr(replaced.out.find('\n') + 1), "caf\uFFFD;caf\uFFFD;m;;;;;;;;;0;;;;;;;;;\n");
     EXPECT_EQ(replaced.err, "Found:1 matches\nSome text was not UTF-8: it was replaced by U+FFFD\n");
 
     CliRun controls =
         RunTool({"list", "--input", test::DataPath("controls_small.xml"), "--type", "dat", "--find", "="});
     EXPECT_EQ(controls.status, 1);
     EXPECT_EQ(controls.err, "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file\n");
+}
+
+// Export options a front-end would lose the list over end with a usage error that says why; an
+// extension without its dot gets one.
+TEST(CliAppTest, ExportOptionEdges) {
+    const std::string exports = test::DataPath("exports_small.xml");
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--type", "pegasus", "--collection", ""}, "collection"},
+        {{"--type", "pegasus", "--collection", " \t"}, "collection"},
+        {{"--type", "mame-ini", "--title", "FOLDER_SETTINGS"}, "FOLDER_SETTINGS"},
+    };
+    for (const auto& [options, said] : refused) {
+        std::vector<std::string> args = {"list", "--input", exports, "--find", "="};
+        args.insert(args.end(), options.begin(), options.end());
+        CliRun run = RunTool(args);
+        EXPECT_EQ(run.status, 2) << said;
+        EXPECT_EQ(run.out, "") << said;
+        EXPECT_NE(run.err.find(said), std::string::npos) << run.err;
+    }
+    CliRun zip = RunTool(
+        {"list", "--input", exports, "--type", "emulationstation", "--find", "name=fighter", "--rom-extension", "zip"});
+    EXPECT_NE(zip.out.find("<path>./fighter.zip</path>"), std::string::npos) << zip.out;
 }
 
 // merge writes the merged file silently; its failures print the message and exit 1 (the unwritable

@@ -1,9 +1,12 @@
+#include "output/ExportOptionsCheck.h"
 #include "output/ExportText.h"
 #include "output/WriterFixture.h"
 #include "search/CleanText.h"
 
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
+
+#include <sstream>
 
 namespace pellaquin {
 namespace {
@@ -233,6 +236,190 @@ TEST_F(ExportReadBackTest, TextThatIsNotUtf8IsReplaced) {
         EXPECT_TRUE(m_result.replacedText);
     }
 }
+
+// One entry of a list as its reader shows it; what a reader does not take stays empty.
+struct Shown {
+    std::string title, path{}, developer{}, genre{}, players{};
+};
+
+std::vector<Shown> ReadRomlist(const std::string& list) {
+    std::vector<Shown> shown;
+    std::istringstream lines(AfterHeader(list));
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields = SplitRomlistLine(line);
+        shown.push_back({fields.at(1), "", fields.at(5), fields.at(6), fields.at(7)});
+    }
+    return shown;
+}
+
+std::vector<Shown> ReadGamelist(const std::string& list) {
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_string(list.c_str()));
+    std::vector<Shown> shown;
+    for (pugi::xml_node game : document.child("gameList").children("game")) {
+        shown.push_back({game.child_value("name"), game.child_value("path"), game.child_value("developer"),
+                         game.child_value("genre"), game.child_value("players")});
+    }
+    return shown;
+}
+
+std::vector<Shown> ReadPlaylist(const std::string& list) {
+    std::vector<Shown> shown;
+    nlohmann::json playlist = nlohmann::json::parse(list);
+    for (const auto& item : playlist["items"]) {
+        shown.push_back({item.value("label", ""), item["path"]});
+    }
+    return shown;
+}
+
+// Pegasus: a game joins the collections named before it; a key goes to the last "game:" before it,
+// whatever blank lines part them; "key: value" splits at the first colon.
+std::vector<Shown> ReadMetafile(const std::string& list) {
+    std::vector<Shown> shown;
+    bool inCollection = false;
+    std::istringstream lines(list);
+    for (std::string line, other; std::getline(lines, line);) {
+        std::string key = line.substr(0, line.find(':'));
+        std::string value = line.substr(std::min(key.size() + 2, line.size()));
+        if (key == "collection") {
+            inCollection = !value.empty();
+        } else if (key == "game" && inCollection) {
+            shown.push_back({value});
+        } else if (!shown.empty()) {
+            Shown& game = shown.back();
+            (key == "file"        ? game.path
+             : key == "developer" ? game.developer
+             : key == "genre"     ? game.genre
+             : key == "players"   ? game.players
+                                  : other) = value;
+        }
+    }
+    return shown;
+}
+
+// MAME's UI: the sets of the folder after [ROOT_FOLDER], each a line; a name holding a byte beyond
+// ASCII needs the file to begin with a byte order mark.
+std::vector<Shown> ReadFolderIni(const std::string& list) {
+    bool beyondAscii = std::any_of(list.begin(), list.end(), [](char c) { return c & 0x80; });
+    EXPECT_EQ(beyondAscii, list.starts_with("\xEF\xBB\xBF")) << list;
+    std::vector<Shown> shown;
+    std::istringstream lines(list.substr(list.find("\r\n[", list.find("[ROOT_FOLDER]")) + 2));
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_NE(line, "[ROOT_FOLDER]\r");
+    EXPECT_NE(line, "[FOLDER_SETTINGS]\r");
+    while (std::getline(lines, line)) {
+        shown.push_back({line.substr(0, line.size() - 1)});
+    }
+    return shown;
+}
+
+struct EdgeCase {
+    const char* what;
+    std::string machines; // records of a merged file
+    void (*adjust)(ExportOptions&);
+    ExportType refusedBy;
+    // Of each set the front-ends start, in file order: its name, the title and the genre shown.
+    std::vector<std::array<const char*, 3>> shown;
+};
+
+const std::string NEXT = "<machine name=\"next\"><description>Next</description><year>1990</year></machine>\n";
+
+const EdgeCase EDGES[] = {
+    {"a description of one line end",
+     "<machine name=\"blank\"><description>\n</description></machine>\n" + NEXT,
+     [](ExportOptions&) {},
+     ExportType::NONE,
+     {{"blank", "blank", ""}, {"next", "Next", ""}}},
+    {"a description of blanks",
+     "<machine name=\"blank\"><description> \t </description></machine>\n" + NEXT,
+     [](ExportOptions&) {},
+     ExportType::NONE,
+     {{"blank", "blank", ""}, {"next", "Next", ""}}},
+    {"no players, an unknown maker",
+     "<machine name=\"dev\"><description>Dev</description><manufacturer>&lt;unknown&gt;</manufacturer>"
+     "<input players=\"0\"/></machine>\n",
+     [](ExportOptions&) {},
+     ExportType::NONE,
+     {{"dev", "Dev", ""}}},
+    {"a clone before its parent, without a category of its own",
+     "<machine name=\"pacu\" cloneof=\"pac\"><description>Pac (US)</description></machine>\n"
+     "<machine name=\"pac\"><description>Pac</description><category>Maze</category></machine>\n",
+     [](ExportOptions&) {},
+     ExportType::NONE,
+     {{"pacu", "Pac (US)", "Maze"}, {"pac", "Pac", "Maze"}}},
+    {"an extension without its dot",
+     NEXT,
+     [](ExportOptions& o) { o.romExtension = "zip"; },
+     ExportType::NONE,
+     {{"next", "Next", ""}}},
+    {"a blank collection",
+     NEXT,
+     [](ExportOptions& o) { o.collection = " \t"; },
+     ExportType::PEGASUS,
+     {{"next", "Next", ""}}},
+    {"a folder named as MAME's own",
+     NEXT,
+     [](ExportOptions& o) { o.folderTitle = "ROOT_FOLDER"; },
+     ExportType::MAME_INI,
+     {{"next", "Next", ""}}},
+    {"a folder named beyond ASCII",
+     NEXT,
+     [](ExportOptions& o) { o.folderTitle = "\xC3\x9Cn\xC3\xAF"; },
+     ExportType::NONE,
+     {{"next", "Next", ""}}},
+};
+
+class ExportEdgeTest : public test::WriterFixture, public ::testing::WithParamInterface<EdgeCase> {};
+
+// Each edge through every front-end's list, read back as the front-end reads it: every set shows with a
+// title, a path with the extension's dot and its parent's category; ES-DE and Pegasus show no "0"
+// players nor "<unknown>" maker; options their reader would lose the list over are refused.
+TEST_P(ExportEdgeTest, FrontEndsShowEverySet) {
+    const EdgeCase& edge = GetParam();
+    OpenBytes("<?xml version=\"1.0\"?>\n<!-- This file generated by Pellaquin -->\n<mame build=\"0.251\">\n" +
+              edge.machines + "</mame>\n");
+    edge.adjust(m_request.exports);
+    const std::pair<ExportType, std::vector<Shown> (*)(const std::string&)> readers[] = {
+        {ExportType::ATTRACT, ReadRomlist},    {ExportType::EMULATIONSTATION, ReadGamelist},
+        {ExportType::RETROARCH, ReadPlaylist}, {ExportType::PEGASUS, ReadMetafile},
+        {ExportType::MAME_INI, ReadFolderIni},
+    };
+    for (const auto& [type, read] : readers) {
+        m_request.exportType = type;
+        std::string list = List(OutputType::NAMES, "=");
+        if (type == edge.refusedBy) {
+            EXPECT_EQ(m_result.status, ListStatus::EXPORT_OPTIONS_REFUSED);
+            EXPECT_EQ(ListRunMessage(m_result.status, m_request, ""),
+                      ExportOptionsProblemMessage(CheckExportOptions(type, m_request.exports)));
+            EXPECT_EQ(list, "");
+            continue;
+        }
+        std::vector<Shown> shown = read(list);
+        ASSERT_EQ(shown.size(), edge.shown.size()) << list;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const auto& [name, title, genre] = edge.shown[i];
+            EXPECT_EQ(shown[i].title, type == ExportType::MAME_INI ? name : title) << list;
+            if (type != ExportType::MAME_INI && type != ExportType::RETROARCH) {
+                EXPECT_EQ(shown[i].genre, genre) << list;
+            }
+            if (type != ExportType::ATTRACT && type != ExportType::MAME_INI) {
+                EXPECT_TRUE(shown[i].path.ends_with(std::string("/") + name + ".zip")) << shown[i].path;
+            }
+            if (type == ExportType::EMULATIONSTATION || type == ExportType::PEGASUS) {
+                EXPECT_NE(shown[i].developer, "<unknown>");
+                EXPECT_NE(shown[i].players, "0");
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, ExportEdgeTest, ::testing::ValuesIn(EDGES), [](const auto& edge) {
+    std::string name = edge.param.what;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
+});
 
 } // namespace
 } // namespace pellaquin
