@@ -38,6 +38,8 @@ constexpr const char* SELECTION_HELP = R"(Choosing the games (list and count):
   the boxes of the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
 )";
 
+constexpr const char* PLACES_HEADING = "Where each list goes, and the paths in it its reader accepts:\n";
+
 // Options whose value may itself begin with "-" or "!", as negated search terms do.
 const std::set<std::string, std::less<>> VALUE_OPTIONS = {
     "--input",    "--type",      "--find",      "--columns",     "--delimiter",    "--template",   "--title",
@@ -63,6 +65,15 @@ std::string Wrapped(std::string_view text, std::string_view indent, std::size_t 
         text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
     }
     return wrapped;
+}
+
+// A line per front-end or ROM manager, its name first, the lines after it indented further.
+std::string PlacesHelp() {
+    std::string help = PLACES_HEADING;
+    for (const auto& [name, text] : ListPlaces()) {
+        help += "  " + Wrapped(name + ": " + text, "    ", 100).substr(4) + "\n";
+    }
+    return help;
 }
 
 // The options that choose the games, on the list and count subcommands alike.
@@ -122,7 +133,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("pellaquin-cli ") + PELLAQUIN_VERSION);
-    app.footer(std::string(LIST_EXAMPLES) + "\n\n" + SELECTION_HELP + Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
+    app.footer(std::string(LIST_EXAMPLES) + "\n\n" + PlacesHelp() + "\n" + SELECTION_HELP +
+               Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
 
     ListOptions list;
     CLI::App* listCommand = app.add_subcommand("list", "Write the list of the games that match a search command");

@@ -1,6 +1,7 @@
 #include "cli/ListCommand.h"
 
 #include "output/ByteSink.h"
+#include "output/ExportPlaces.h"
 #include "output/ListRun.h"
 #include "records/InputOpening.h"
 #include "search/WizardChoices.h"
@@ -97,6 +98,16 @@ std::vector<std::string> ListTypeNames() {
         names.emplace_back(type.name);
     }
     return names;
+}
+
+std::vector<std::pair<std::string, std::string>> ListPlaces() {
+    std::vector<std::pair<std::string, std::string>> places;
+    for (const ListType& type : TYPES) {
+        if (type.exportType != ExportType::NONE) {
+            places.emplace_back(type.name, ExportPlaceText(type.exportType));
+        }
+    }
+    return places;
 }
 
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err) {

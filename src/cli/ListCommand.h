@@ -5,6 +5,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pellaquin {
@@ -37,6 +38,9 @@ struct ListOptions {
 
 // The list types `list --type` takes, in the order the help names them.
 std::vector<std::string> ListTypeNames();
+
+// For each list type of a front-end or ROM manager, its name and where its file goes (ExportPlaceText).
+std::vector<std::pair<std::string, std::string>> ListPlaces();
 
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);

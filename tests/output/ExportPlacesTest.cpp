@@ -1,0 +1,54 @@
+#include "output/ExportPlaces.h"
+
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+namespace pellaquin {
+namespace {
+
+struct PlaceCase {
+    ExportType type;
+    std::string romFolder; // under the home folder when it begins with "/"
+    std::string emulator;
+    const char* made; // the folder made under the home folder, if any
+    std::string fileName;
+    const char* found; // the folder found, under the home folder; null for none
+};
+
+class ExportPlacesTest : public ::testing::TestWithParam<PlaceCase> {};
+
+// Each front-end's file gets its usual name, and its folder is the first of those the front-end reads
+// that exists: ES-DE's own before RetroPie's, the ROM folder for Pegasus only when it is absolute.
+TEST_P(ExportPlacesTest, UsualNameAndFolder) {
+    const PlaceCase& place = GetParam();
+    test::TemporaryFolder home;
+    if (*place.made) {
+        std::filesystem::create_directories(home.Path() / place.made);
+    }
+    ExportOptions options;
+    options.romFolder =
+        place.romFolder.starts_with('/') ? (home.Path() / place.romFolder.substr(1)).string() : place.romFolder;
+    options.emulator = place.emulator;
+    ExportPlace usual = UsualExportPlace(place.type, options, home.Path());
+    EXPECT_EQ(usual.fileName, place.fileName);
+    EXPECT_EQ(ExistingExportFolder(usual), place.found ? home.Path() / place.found : std::filesystem::path());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Types, ExportPlacesTest,
+    ::testing::Values(
+        PlaceCase{ExportType::ATTRACT, "", "mame2003", ".attract/romlists", "mame2003.txt", ".attract/romlists"},
+        PlaceCase{ExportType::ATTRACT, "", " ", "", "mame.txt", nullptr},
+        PlaceCase{ExportType::EMULATIONSTATION, "", "", ".emulationstation/gamelists/arcade", "gamelist.xml",
+                  ".emulationstation/gamelists/arcade"},
+        PlaceCase{ExportType::EMULATIONSTATION, "", "", "ES-DE/gamelists/mame", "gamelist.xml", "ES-DE/gamelists/mame"},
+        PlaceCase{ExportType::RETROARCH, "", "", ".config/retroarch/playlists", "MAME.lpl",
+                  ".config/retroarch/playlists"},
+        PlaceCase{ExportType::PEGASUS, "/roms", "", "roms", "metadata.pegasus.txt", "roms"},
+        PlaceCase{ExportType::PEGASUS, "roms", "", "roms", "metadata.pegasus.txt", nullptr},
+        PlaceCase{ExportType::MAME_INI, "", "", ".mame/folders", "selection.ini", ".mame/folders"},
+        PlaceCase{ExportType::DAT, "", "", "", "selection.dat", nullptr}));
+
+} // namespace
+} // namespace pellaquin
