@@ -9,9 +9,8 @@ namespace {
 
 struct PlaceCase {
     ExportType type;
-    std::string romFolder; // under the home folder when it begins with "/"
-    std::string emulator;
-    const char* made; // the folder made under the home folder, if any
+    std::string romFolder, emulator; // the ROM folder under the home folder when it begins with "/"
+    const char* made;                // the folder made under the home folder, if any
     std::string fileName;
     const char* found; // the folder found, under the home folder; null for none
 };
@@ -39,15 +38,11 @@ INSTANTIATE_TEST_SUITE_P(
     Types, ExportPlacesTest,
     ::testing::Values(
         PlaceCase{ExportType::ATTRACT, "", "mame2003", ".attract/romlists", "mame2003.txt", ".attract/romlists"},
-        PlaceCase{ExportType::ATTRACT, "", " ", "", "mame.txt", nullptr},
-        PlaceCase{ExportType::EMULATIONSTATION, "", "", ".emulationstation/gamelists/arcade", "gamelist.xml",
-                  ".emulationstation/gamelists/arcade"},
         PlaceCase{ExportType::EMULATIONSTATION, "", "", "ES-DE/gamelists/mame", "gamelist.xml", "ES-DE/gamelists/mame"},
         PlaceCase{ExportType::RETROARCH, "", "", ".config/retroarch/playlists", "MAME.lpl",
                   ".config/retroarch/playlists"},
         PlaceCase{ExportType::PEGASUS, "/roms", "", "roms", "metadata.pegasus.txt", "roms"},
         PlaceCase{ExportType::PEGASUS, "roms", "", "roms", "metadata.pegasus.txt", nullptr},
-        PlaceCase{ExportType::MAME_INI, "", "", ".mame/folders", "selection.ini", ".mame/folders"},
         PlaceCase{ExportType::DAT, "", "", "", "selection.dat", nullptr}));
 
 } // namespace
