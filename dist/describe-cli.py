@@ -26,6 +26,9 @@ COLUMN = 30
 # What CLI11 writes after a flag that takes no value.
 FLAG_MARKS = {"REQUIRED", "Excludes:", "Needs:"}
 
+# The footer block that says where each list goes becomes the FILES section, an entry per list type.
+FILES_HEADING = "Where each list goes"
+
 EXIT_STATUS = [("0", "Done; for audit and copy, MAME runs every selected set (and every file was copied)."),
                ("1", "The run failed: the input file, an empty search command or the output file; for audit and "
                      "copy, a selected set MAME would not run (or a file not copied)."),
@@ -78,7 +81,28 @@ class Help:
                 self.footer.append(block)
 
     def footer_text(self):
-        return "\n\n".join("\n".join(block) for block in self.footer)
+        return "\n\n".join("\n".join(block) for block in self.footer if not is_files_block(block))
+
+    def files_block(self):
+        return next((block for block in self.footer if is_files_block(block)), None)
+
+
+def is_files_block(block):
+    return block[0].startswith(FILES_HEADING)
+
+
+def roff_files(block):
+    """The heading as a paragraph, then "  name: text" entries (continued on lines indented further)."""
+    entries = []
+    for line in block[1:]:
+        entry = re.match(r"^  (\S+): (.*)$", line)
+        if entry:
+            entries.append([entry.group(1), entry.group(2)])
+        elif CONTINUATION.match(line) and entries:
+            entries[-1][1] += " " + line.strip()
+        else:
+            raise SystemExit(f"describe-cli: cannot read this line of the files block: {line!r}")
+    return f"{roff(block[0])}\n" + "".join(f".TP\n\\fB{roff(name)}\\fR\n{roff(text)}\n" for name, text in entries)
 
 
 def parse_options(lines):
@@ -160,8 +184,10 @@ def write_manual(helps, program_name, version, date, file):
                    f"{roff_options(help.positionals + help.options)}")
         if help.footer and help.footer_text() != top.footer_text():
             out.append(roff_text(help.footer_text()))
-    if top.footer:
+    if top.footer_text():
         out.append(f".SH EXAMPLES\n{roff_text(top.footer_text())}")
+    if top.files_block():
+        out.append(f".SH FILES\n{roff_files(top.files_block())}")
     out.append(".SH EXIT STATUS\n" + "".join(f".TP\n{code}\n{roff(text)}\n" for code, text in EXIT_STATUS))
     out.append(".SH SEE ALSO\n.BR pellaquin (1)\n")
     with open(file, "w", encoding="utf-8") as manual:

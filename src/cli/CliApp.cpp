@@ -33,6 +33,8 @@ constexpr const char* SELECTION_HELP = R"(Choosing the games (list, count, audit
   the boxes of the window's Quick-find Wizard that are ticked, starting from none ticked and buttons "any":
 )";
 
+constexpr const char* PLACES_HEADING = "Where each list goes, and the paths in it its reader accepts:\n";
+
 // An example of each list type.
 std::string ListExamples() {
     std::string examples = "Examples, one per list type:";
@@ -70,6 +72,17 @@ std::string Wrapped(std::string_view text, std::string_view indent, std::size_t 
         text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
     }
     return wrapped;
+}
+
+// A line per front-end or ROM manager, its name first, the lines after it indented further.
+std::string PlacesHelp() {
+    std::string help = PLACES_HEADING;
+    for (const ListTypeInfo& type : ListTypes()) {
+        if (!type.place.empty()) {
+            help += "  " + Wrapped(std::string(type.name) + ": " + std::string(type.place), "    ", 100).substr(4) + "\n";
+        }
+    }
+    return help;
 }
 
 // The options that choose the games, on the list and count subcommands alike.
@@ -156,7 +169,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App app{"Pellaquin: lists of the MAME games that match a search command.", "pellaquin-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("pellaquin-cli ") + PELLAQUIN_VERSION);
-    app.footer(ListExamples() + "\n\n" + ROM_EXAMPLES + "\n\n" + SELECTION_HELP +
+    app.footer(ListExamples() + "\n\n" + PlacesHelp() + "\n" + ROM_EXAMPLES + "\n\n" + SELECTION_HELP +
                Wrapped(WIZARD_CHOICE_NAMES, "    ", 100));
 
     ListOptions list;
@@ -168,13 +181,20 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     listCommand->add_option("--template", list.batchTemplate, "Batch line template; %ROM% stands for the ROM name")
         ->capture_default_str();
     listCommand->add_option("--title", list.title,
-                            "MaLa list title; mame-ini folder name (default: Pellaquin selection)");
+                            "MaLa list title; mame-ini folder name, neither ROOT_FOLDER nor FOLDER_SETTINGS "
+                            "(default: Pellaquin selection)");
     listCommand->add_flag("--window", list.window, "Convert line ends as the view shows them (\\r\\n, .zip\\r\\n)");
     listCommand->add_option("--output", list.outputPath, "Write to this file, replacing it (needed by mala)");
     for (const ExportOptionInfo& option : ExportOptionTable()) {
-        if (!option.flag.empty()) {
-            listCommand->add_option(std::string(option.flag), list.exports.*option.member, ExportOptionHelp(option))
+        if (option.flag.empty()) {
+            continue;
+        }
+        if (const auto* text = std::get_if<std::string ExportOptions::*>(&option.member)) {
+            listCommand->add_option(std::string(option.flag), list.exports.**text, ExportOptionHelp(option))
                 ->capture_default_str();
+        } else {
+            listCommand->add_flag(std::string(option.flag), list.exports.*std::get<bool ExportOptions::*>(option.member),
+                                  ExportOptionHelp(option));
         }
     }
 

@@ -62,7 +62,8 @@ int Report(const ListResult& result, const ListRequest& request, const std::stri
         return 0;
     }
     err << ListRunMessage(result.status, request, inputPath, outputPath) << '\n';
-    return result.status == ListStatus::UNKNOWN_VERSION ? USAGE_ERROR : 1;
+    bool usage = result.status == ListStatus::UNKNOWN_VERSION || result.status == ListStatus::EXPORT_OPTIONS_REFUSED;
+    return usage ? USAGE_ERROR : 1;
 }
 
 } // namespace

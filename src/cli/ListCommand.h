@@ -9,6 +9,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pellaquin {
@@ -42,6 +43,7 @@ struct ListOptions {
 
 // The list types `list --type` takes, in the order the help names them.
 std::vector<std::string> ListTypeNames();
+
 
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);

@@ -21,6 +21,9 @@ constexpr std::string_view DAT_HEAD = "<?xml version=\"1.0\"?>\n"
                                       "\"http://www.logiqx.com/Dats/datafile.dtd\">\n\n"
                                       "<datafile>\n";
 
+// MAME's own header, its document type, is some 10 kB; the records begin well before this.
+constexpr std::size_t MAX_HEADER_BYTES = 1 << 20;
+
 // The values the DTD allows for a ROM's or disk's status besides the default "good".
 bool IsDatStatus(std::string_view status) {
     return status == "baddump" || status == "nodump" || status == "verified";
@@ -211,13 +214,17 @@ std::string_view LowerHash(std::string_view hash, std::string& scratch) {
     return scratch;
 }
 
-void AppendGame(std::string& out, const RecordStructure& game, std::string& scratch) {
+// A set as a ROM manager reads it: a <game>. The strict form holds what the Logiqx DTD allows; the other
+// adds, as MAME's listing has them, the isdevice, device_refs and ROMs' bios managers read to build whole
+// sets.
+void AppendGame(std::string& out, const RecordStructure& game, bool strict, std::string& scratch) {
     out.append("\t<game");
     AppendAttribute(out, "name", game.name);
     AppendAttribute(out, "cloneof", game.cloneof);
     AppendAttribute(out, "romof", game.romof);
     AppendAttribute(out, "sampleof", game.sampleof);
     AppendAttribute(out, "isbios", game.isBios ? "yes" : "");
+    AppendAttribute(out, "isdevice", game.isDevice && !strict ? "yes" : "");
     out.append(">\n");
     AppendElement(out, "description", game.description.empty() ? game.name : game.description);
     if (!game.year.empty()) {
@@ -233,6 +240,7 @@ void AppendGame(std::string& out, const RecordStructure& game, std::string& scra
         }
         out.append("\t\t<rom");
         AppendAttribute(out, "name", rom.name);
+        AppendAttribute(out, "bios", strict ? "" : rom.bios);
         AppendAttribute(out, "size", rom.size);
         AppendAttribute(out, "crc", LowerHash(rom.crc, scratch));
         AppendAttribute(out, "sha1", LowerHash(rom.sha1, scratch));
@@ -251,6 +259,13 @@ void AppendGame(std::string& out, const RecordStructure& game, std::string& scra
         AppendAttribute(out, "status", IsDatStatus(disk.status) ? disk.status : "");
         out.append("/>\n");
     }
+    for (std::string_view ref : game.deviceRefs) {
+        if (!strict && !ref.empty()) {
+            out.append("\t\t<device_ref");
+            AppendAttribute(out, "name", ref);
+            out.append("/>\n");
+        }
+    }
     for (std::string_view sample : game.samples) {
         if (!sample.empty()) {
             out.append("\t\t<sample");
@@ -259,6 +274,23 @@ void AppendGame(std::string& out, const RecordStructure& game, std::string& scra
         }
     }
     out.append("\t</game>\n");
+}
+
+// The build of MAME the input was listed by: its <mame> element's, which a merged file holds after the
+// banner its detection stops at. Leaves the input anywhere.
+std::string ListedBuild(InputFile& input) {
+    input.Seek(0);
+    std::string text;
+    std::string_view piece;
+    while (input.ReadPiece(piece) && text.size() < MAX_HEADER_BYTES) {
+        text.append(piece);
+        std::size_t element = text.find("<mame");
+        if ((element != std::string::npos && text.find('>', element) != std::string::npos) ||
+            text.find("<game") != std::string::npos || text.find("<machine") != std::string::npos) {
+            break;
+        }
+    }
+    return ReadListingBuild(text);
 }
 
 std::string DatHead(std::string_view datName, std::string_view build) {
@@ -287,13 +319,14 @@ ListResult GameScanner::WriteDat(const ListRequest& request, ByteSink& sink) {
     bool written = true;
     ListResult result;
     {
+        std::string build = ListedBuild(m_input);
         ScanCycle scan(m_input, m_reader);
         std::string header;
         scan.Start(header);
         if (m_input.Format() == FORMAT_CONTROLS) {
             return {ListStatus::INPUT_HOLDS_NO_ROMS};
         }
-        written = sink.Write(DatHead(request.exports.datName, ReadListingBuild(header)));
+        written = sink.Write(DatHead(request.exports.datName, build));
         std::vector<std::int64_t> starts;
         scan.KeepRecordStarts(&starts);
         auto makeWork = [&]() -> GameWork {
@@ -305,7 +338,7 @@ ListResult GameScanner::WriteDat(const ListRequest& request, ByteSink& sink) {
                 game.clear();
                 selected = selected && !set.name.empty();
                 if (selected) {
-                    AppendGame(game, set, scratch);
+                    AppendGame(game, set, request.exports.datStrict, scratch);
                     replacedText = replacedText || set.replacedText;
                 }
                 AppendEntry(out, set, selected, game);
@@ -337,7 +370,7 @@ ListResult GameScanner::WriteDat(const ListRequest& request, ByteSink& sink) {
         const RecordStructure& set = reader.Read(record, RecordPart::ROM_SET);
         replacedText = replacedText || set.replacedText;
         game.clear();
-        AppendGame(game, set, scratch);
+        AppendGame(game, set, request.exports.datStrict, scratch);
         written = sink.Write(game) && written;
         ++result.matchCount;
     }

@@ -58,6 +58,14 @@ bool FrontEndStarts(const RecordStructure& game) {
     return !game.name.empty() && !game.isBios && !game.isDevice && game.runnable;
 }
 
+std::string_view Title(const RecordStructure& game) {
+    return game.description.find_first_not_of(" \t\r\n") == std::string_view::npos ? game.name : game.description;
+}
+
+std::string_view KnownManufacturer(const RecordStructure& game) {
+    return game.manufacturer == "<unknown>" ? std::string_view() : game.manufacturer;
+}
+
 std::string_view PlayerCount(const RecordStructure& game) {
     if (!game.inputPlayers.empty()) {
         return game.inputPlayers;
@@ -66,6 +74,11 @@ std::string_view PlayerCount(const RecordStructure& game) {
         return game.controlsPlayers;
     }
     return LeadingDigits(game.Element("nplayers"));
+}
+
+std::string_view KnownPlayerCount(const RecordStructure& game) {
+    std::string_view count = PlayerCount(game);
+    return count == "0" ? std::string_view() : count;
 }
 
 std::string_view PlayersText(const RecordStructure& game) {

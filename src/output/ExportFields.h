@@ -13,9 +13,20 @@ namespace pellaquin {
 // unrunnable.
 bool FrontEndStarts(const RecordStructure& game);
 
+// The title a front-end shows: the description, or the set's name when the description is blank or
+// only line ends, which a reader would take for no title at all.
+std::string_view Title(const RecordStructure& game);
+
+// The manufacturer, empty for MAME's "<unknown>", which a front-end would show as a maker's name.
+std::string_view KnownManufacturer(const RecordStructure& game);
+
 // How many play: <input players=>, else controls.xml's numPlayers, else the number an nplayers
 // value begins with ("2P sim" gives "2"); empty when none says.
 std::string_view PlayerCount(const RecordStructure& game);
+
+// PlayerCount, empty for "0", which MAME writes for machines without players and a front-end would
+// show as a count.
+std::string_view KnownPlayerCount(const RecordStructure& game);
 
 // Players as Attract-Mode shows them: the nplayers value when the input holds one ("2P sim"), else
 // PlayerCount.

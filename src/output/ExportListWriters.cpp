@@ -4,6 +4,7 @@
 #include "output/GameScanner.h"
 #include "records/ByteText.h"
 
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <vector>
@@ -115,6 +116,8 @@ std::string_view ColumnValue(const RecordStructure& game, const TableColumn& col
 
 constexpr std::string_view TABLE_LINE_END = "\r\n";
 
+constexpr std::string_view UTF8_BYTE_ORDER_MARK = "\xEF\xBB\xBF";
+
 } // namespace
 
 ListResult GameScanner::WriteExport(const ListRequest& request, ByteSink& sink, const ExportFrame& frame,
@@ -173,19 +176,25 @@ ListResult GameScanner::WriteTable(const ListRequest& request, ByteSink& sink) {
 ListResult GameScanner::WriteMameIni(const ListRequest& request, ByteSink& sink) {
     ExportFrame frame;
     frame.head = "[FOLDER_SETTINGS]\r\nRootFolderIcon mame\r\nSubFolderIcon folder\r\n\r\n[ROOT_FOLDER]\r\n\r\n[";
-    std::string title;
-    AppendLineValue(title, request.exports.folderTitle);
-    // MAME's UI ends the folder's name at the first "]".
-    ReplaceChar(title, ']', ')');
-    frame.head.append(title).append("]\r\n");
+    frame.head.append(MameFolderTitle(request.exports.folderTitle)).append("]\r\n");
     frame.part = RecordPart::START_TAG;
-    return WriteExport(request, sink, frame, [] {
+    // The list is small beside the listing; held whole, it can be told to begin with a byte order mark.
+    MemorySink list;
+    ListResult result = WriteExport(request, list, frame, [] {
         return [](const RecordStructure& game, std::string& out) {
             AppendLineValue(out, game.name);
             out.append("\r\n");
             return true;
         };
     });
+    const std::string& bytes = list.Bytes();
+    // MAME 0.251 hangs at start-up on a folder ini that holds a byte beyond ASCII and no byte order mark.
+    bool beyondAscii =
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (!((!beyondAscii || sink.Write(UTF8_BYTE_ORDER_MARK)) && sink.Write(bytes))) {
+        result.status = ListStatus::WRITE_FAILED;
+    }
+    return result;
 }
 
 } // namespace pellaquin

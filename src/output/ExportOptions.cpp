@@ -11,7 +11,7 @@ constexpr ExportOptionInfo OPTIONS[] = {
      "where the sets live, for the paths in the list (default: ./; for retroarch the folder of --output, else the "
      "current folder)",
      "Folder of the sets (empty: beside the list):", 1420, &ExportOptions::romFolder},
-    {ExportOption::ROM_EXTENSION, "romExtension", "--rom-extension", "the sets' file extension",
+    {ExportOption::ROM_EXTENSION, "romExtension", "--rom-extension", "the sets' file extension; a dot is added when it has none",
      "Extension of the sets:", 1421, &ExportOptions::romExtension},
     {ExportOption::EMULATOR, "emulator", "--emulator", "the emulator's name", "Emulator name:", 1422,
      &ExportOptions::emulator},
@@ -19,10 +19,13 @@ constexpr ExportOptionInfo OPTIONS[] = {
      &ExportOptions::corePath},
     {ExportOption::CORE_NAME, "coreName", "--core-name", "the core's name", "Core name:", 1424,
      &ExportOptions::coreName},
-    {ExportOption::COLLECTION, "collection", "--collection", "the collection's name", "Collection:", 1425,
+    {ExportOption::COLLECTION, "collection", "--collection", "the collection's name, not blank", "Collection:", 1425,
      &ExportOptions::collection},
     {ExportOption::LAUNCH, "launch", "--launch", "the launch command", "Launch command:", 1426, &ExportOptions::launch},
     {ExportOption::DAT_NAME, "datName", "--dat-name", "the DAT's name", "DAT name:", 1427, &ExportOptions::datName},
+    {ExportOption::DAT_STRICT, "datStrict", "--dat-strict",
+     "the Logiqx DTD's form, without MAME's isdevice, device_ref and ROM bios",
+     "Only what the Logiqx DTD allows (no isdevice, device_ref or ROM bios)", 1432, &ExportOptions::datStrict},
     {ExportOption::FIELDS, "tableFields", "--fields",
      "its columns; also romof, sourcefile, controls, ways, display and any element of a merged file (nplayers, "
      "veradded, bestgames...)",

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
 namespace pellaquin {
 
@@ -12,6 +13,7 @@ struct ExportOptions {
     // Where the sets live; the lists that name files build their paths from it. Empty: "./" (for
     // RetroArch, which needs whole paths, the current folder).
     std::string romFolder;
+    // Given without its dot ("zip"), the paths still get one.
     std::string romExtension = ".zip";
     // Attract-Mode's emulator name, written on every line of its romlist.
     std::string emulator = "mame";
@@ -23,6 +25,9 @@ struct ExportOptions {
     std::string launch = "mame {file.basename}";
     // The DAT's name, in its header.
     std::string datName = "Pellaquin selection";
+    // A DAT the Logiqx DTD validates: without the devices' isdevice, the sets' device_refs and the
+    // ROMs' bios, which ROM managers read to build whole sets.
+    bool datStrict = false;
     // The table's columns, by name, joined by ","; and what separates them in a row.
     std::string fields = "name,description,year,manufacturer,cloneof,category,players,buttons,rotate,status";
     std::string tableDelimiter = ",";
@@ -39,6 +44,7 @@ enum class ExportOption {
     COLLECTION,
     LAUNCH,
     DAT_NAME,
+    DAT_STRICT,
     FIELDS,
     TABLE_DELIMITER,
     FOLDER_TITLE,
@@ -54,7 +60,8 @@ struct ExportOptionInfo {
     std::string_view help;  // the command line's
     std::string_view label; // the option dialog's row
     int controlId;          // the option dialog's row
-    std::string ExportOptions::*member;
+    // A text, or a choice the command line takes as a flag and the dialog as a box.
+    std::variant<std::string ExportOptions::*, bool ExportOptions::*> member;
 };
 
 // Every export option, in the order the settings file and the command line's help list them.

@@ -104,6 +104,13 @@ void AppendLineValue(std::string& out, std::string_view text) {
     out.append(OneLine(text, scratch));
 }
 
+std::string MameFolderTitle(std::string_view title) {
+    std::string line;
+    AppendLineValue(line, title);
+    ReplaceChar(line, ']', ')');
+    return line;
+}
+
 bool CleanExportOptions(ExportOptions& options) {
     bool replaced = false;
     for (std::string* text : {&options.romFolder, &options.romExtension, &options.emulator, &options.corePath,
@@ -127,6 +134,9 @@ std::string RomPath(const ExportOptions& options, std::string_view name) {
         path.push_back(backslashes ? '\\' : '/');
     }
     path.append(name);
+    if (!options.romExtension.empty() && !options.romExtension.starts_with('.')) {
+        path.push_back('.');
+    }
     path.append(options.romExtension);
     return path;
 }

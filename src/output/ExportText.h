@@ -26,11 +26,16 @@ void AppendCsvField(std::string& out, std::string_view text, std::string_view de
 // A value on a line of its own (Pegasus, a folder ini): line ends made spaces, white space trimmed.
 void AppendLineValue(std::string& out, std::string_view text);
 
+// The folder's name as a folder ini names it: on one line, a "]" (which ends the name for MAME's UI)
+// made ")".
+std::string MameFolderTitle(std::string_view title);
+
 // Makes every text of `options` clean (see search/CleanText.h); returns whether one had to change.
 bool CleanExportOptions(ExportOptions& options);
 
 // The path of set `name`'s file: the rom folder, a separator (a backslash for a folder written with
-// backslashes only), the name and the extension; "./" and the name without a folder.
+// backslashes only), the name and the extension, with a dot before it when it has none; "./" and the
+// name without a folder.
 std::string RomPath(const ExportOptions& options, std::string_view name);
 
 } // namespace pellaquin

@@ -2,6 +2,7 @@
 #include "output/ExportFields.h"
 #include "output/ExportText.h"
 #include "output/GameScanner.h"
+#include "output/ParentCategories.h"
 #include "records/ByteText.h"
 
 #include <filesystem>
@@ -20,6 +21,8 @@ constexpr std::string_view ATTRACT_HEADER = "#Name;Title;Emulator;CloneOf;Year;M
 
 // RetroArch's playlist of MAME sets, whose database holds MAME's descriptions.
 constexpr std::string_view RETROARCH_DATABASE = "MAME.lpl";
+// What RetroArch's own scanner writes for an arcade set, whose zip no CRC stands for.
+constexpr std::string_view RETROARCH_NO_CRC = "00000000|crc";
 
 // Takes away the comma the first write that begins with one begins with: every playlist entry is
 // written after a comma, since the thread that writes it cannot tell whether it is the first.
@@ -66,6 +69,7 @@ void AppendPegasusValue(std::string& out, std::string_view key, std::string_view
 
 ListResult GameScanner::WriteAttractList(const ListRequest& request, ByteSink& sink) {
     ExportFrame frame{std::string(ATTRACT_HEADER), "", ExportFrame::Scope::STARTABLE_ONLY};
+    const ParentCategories categories = ParentCategories::Read(m_input);
     return WriteExport(request, sink, frame, [&] {
         // controls.xml says nothing of screens: its games have no display count rather than none.
         bool screens = m_input.Format() != FORMAT_CONTROLS;
@@ -75,12 +79,12 @@ ListResult GameScanner::WriteAttractList(const ListRequest& request, ByteSink& s
                 out.push_back(';');
             };
             field(game.name);
-            field(game.description);
+            field(Title(game));
             field(request.exports.emulator);
             field(game.cloneof);
             field(game.year);
             field(game.manufacturer);
-            field(game.category);
+            field(categories.Of(game));
             field(PlayersText(game));
             field(game.rotate);
             scratch.clear();
@@ -106,18 +110,19 @@ ListResult GameScanner::WriteAttractList(const ListRequest& request, ByteSink& s
 
 ListResult GameScanner::WriteGamelist(const ListRequest& request, ByteSink& sink) {
     ExportFrame frame{"<?xml version=\"1.0\"?>\n<gameList>\n", "</gameList>\n", ExportFrame::Scope::STARTABLE_ONLY};
+    const ParentCategories categories = ParentCategories::Read(m_input);
     return WriteExport(request, sink, frame, [&] {
         return [&, date = std::string()](const RecordStructure& game, std::string& out) mutable {
             out.append("\t<game>\n");
             AppendXmlElement(out, "path", RomPath(request.exports, game.name));
-            AppendXmlElement(out, "name", game.description);
+            AppendXmlElement(out, "name", Title(game));
             std::string_view year = FourDigitYear(game);
             date.assign(year).append(year.empty() ? "" : "0101T000000");
             AppendXmlElement(out, "releasedate", date);
-            AppendXmlElement(out, "developer", game.manufacturer);
-            AppendXmlElement(out, "publisher", game.manufacturer);
-            AppendXmlElement(out, "genre", game.category);
-            AppendXmlElement(out, "players", PlayerCount(game));
+            AppendXmlElement(out, "developer", KnownManufacturer(game));
+            AppendXmlElement(out, "publisher", KnownManufacturer(game));
+            AppendXmlElement(out, "genre", categories.Of(game));
+            AppendXmlElement(out, "players", KnownPlayerCount(game));
             out.append("\t</game>\n");
             return true;
         };
@@ -151,10 +156,10 @@ ListResult GameScanner::WriteRetroArchPlaylist(const ListRequest& request, ByteS
         return [&](const RecordStructure& game, std::string& out) {
             std::string entry = Json(nlohmann::ordered_json{
                 {"path", RomPath(options, game.name)},
-                {"label", std::string(game.description)},
+                {"label", std::string(Title(game))},
                 {"core_path", options.corePath},
                 {"core_name", options.coreName},
-                {"crc32", "DETECT"},
+                {"crc32", std::string(RETROARCH_NO_CRC)},
                 {"db_name", std::string(RETROARCH_DATABASE)},
             });
             // Two levels deeper than a value of its own.
@@ -169,15 +174,16 @@ ListResult GameScanner::WritePegasusList(const ListRequest& request, ByteSink& s
     ExportFrame frame{{}, {}, ExportFrame::Scope::STARTABLE_ONLY};
     AppendPegasusValue(frame.head, "collection", request.exports.collection);
     AppendPegasusValue(frame.head, "launch", request.exports.launch);
+    const ParentCategories categories = ParentCategories::Read(m_input);
     return WriteExport(request, sink, frame, [&] {
         return [&](const RecordStructure& game, std::string& out) {
             out.push_back('\n');
-            // Pegasus needs a title for every game.
-            AppendPegasusValue(out, "game", game.description.empty() ? game.name : game.description);
+            // Without its "game:" line, Pegasus would add the entry's keys to the game before it.
+            AppendPegasusValue(out, "game", Title(game));
             AppendPegasusValue(out, "file", RomPath(request.exports, game.name));
-            AppendPegasusValue(out, "developer", game.manufacturer);
-            AppendPegasusValue(out, "genre", game.category);
-            AppendPegasusValue(out, "players", PlayerCount(game));
+            AppendPegasusValue(out, "developer", KnownManufacturer(game));
+            AppendPegasusValue(out, "genre", categories.Of(game));
+            AppendPegasusValue(out, "players", KnownPlayerCount(game));
             AppendPegasusValue(out, "release", FourDigitYear(game));
             return true;
         };

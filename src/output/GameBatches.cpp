@@ -1,5 +1,6 @@
 #include "output/GameBatches.h"
 
+#include <charconv>
 #include <future>
 #include <system_error>
 #include <vector>
@@ -73,6 +74,20 @@ std::int32_t ScanInBatches(ScanCycle& scan, const std::function<GameWork()>& mak
         deliver(secondHalf);
     }
     return counted;
+}
+
+void AppendBatchField(std::string& out, std::string_view field) {
+    out.append(std::to_string(field.size())).push_back(':');
+    out.append(field);
+}
+
+std::string_view TakeBatchField(std::string_view& text) {
+    std::size_t length = 0;
+    auto [colon, error] = std::from_chars(text.data(), text.data() + text.size(), length);
+    std::size_t start = static_cast<std::size_t>(colon - text.data()) + 1;
+    std::string_view field = text.substr(start, length);
+    text.remove_prefix(start + field.size());
+    return field;
 }
 
 } // namespace pellaquin

@@ -20,4 +20,10 @@ using GameWork = std::function<bool(std::string_view record, std::string& out)>;
 std::int32_t ScanInBatches(ScanCycle& scan, const std::function<GameWork()>& makeWork,
                            const std::function<void(std::string_view text)>& deliver);
 
+// A field of the text a GameWork hands on: its length, a ":", then its bytes.
+void AppendBatchField(std::string& out, std::string_view field);
+
+// The field `text` begins with, taken off it.
+std::string_view TakeBatchField(std::string_view& text);
+
 } // namespace pellaquin

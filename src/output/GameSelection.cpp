@@ -11,12 +11,12 @@
 #include "search/MatchGame.h"
 
 #include <algorithm>
-#include <charconv>
 #include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace pellaquin {
@@ -26,26 +26,14 @@ namespace {
 // What the steps need of one matching set.
 struct Candidate {
     std::string name;
-    std::string parent;  // its cloneof, empty for a parent
-    std::string regions; // the text in parentheses of its description, lowered
-    std::string added;   // its veradded value
+    std::string parent;      // its cloneof, empty for a parent
+    std::string regions;     // the text in parentheses of its description, lowered
+    std::string added;       // its veradded value
+    bool unofficial = false; // its description says bootleg, hack or prototype
 };
 
-// Candidates cross from the threads that read them to this one as text, in file order: each field is
-// its length, a ":", then its bytes.
-void AppendField(std::string& out, std::string_view field) {
-    out.append(std::to_string(field.size())).push_back(':');
-    out.append(field);
-}
-
-std::string_view TakeField(std::string_view& text) {
-    std::size_t length = 0;
-    auto [colon, error] = std::from_chars(text.data(), text.data() + text.size(), length);
-    std::size_t start = static_cast<std::size_t>(colon - text.data()) + 1;
-    std::string_view field = text.substr(start, length);
-    text.remove_prefix(start + field.size());
-    return field;
-}
+// Candidates cross from the threads that read them to this one as text, in file order.
+constexpr std::string_view UNOFFICIAL = "u";
 
 // The text inside every pair of parentheses of `description`, the pairs joined by a blank.
 std::string ParenthesisedText(std::string_view description) {
@@ -75,6 +63,11 @@ bool HoldsWord(std::string_view text, std::string_view word) {
         }
     }
     return false;
+}
+
+// Whether a lowered description says the set is no maker's own release.
+bool SaysUnofficial(std::string_view description) {
+    return HoldsWord(description, "bootleg") || HoldsWord(description, "hack") || HoldsWord(description, "prototype");
 }
 
 // The set names the folders hold: name.zip, name.7z and folders.
@@ -129,13 +122,15 @@ std::vector<Candidate> ReadCandidates(InputFile& input, const ListRequest& reque
             if (searches && MatchGame(record, request.command)) {
                 return false;
             }
-            AppendField(out, ExtractRomName(record, input.Format(), input.Element()));
+            AppendBatchField(out, ExtractRomName(record, input.Format(), input.Element()));
             extractor->SetRecord(record);
             extractor->Extract(clone, "", value);
-            AppendField(out, value);
-            AppendField(out, ParenthesisedText(ExtractDescription(record, input.Format())));
+            AppendBatchField(out, value);
+            std::string_view description = ExtractDescription(record, input.Format());
+            AppendBatchField(out, ParenthesisedText(description));
             extractor->Extract(added, "", value);
-            AppendField(out, value);
+            AppendBatchField(out, value);
+            AppendBatchField(out, SaysUnofficial(LowerAsciiCopy(description)) ? UNOFFICIAL : "");
             return true;
         };
     };
@@ -143,10 +138,11 @@ std::vector<Candidate> ReadCandidates(InputFile& input, const ListRequest& reque
     ScanInBatches(scan, makeWork, [&](std::string_view text) {
         while (!text.empty()) {
             Candidate candidate;
-            candidate.name = TakeField(text);
-            candidate.parent = TakeField(text);
-            candidate.regions = TakeField(text);
-            candidate.added = TakeField(text);
+            candidate.name = TakeBatchField(text);
+            candidate.parent = TakeBatchField(text);
+            candidate.regions = TakeBatchField(text);
+            candidate.added = TakeBatchField(text);
+            candidate.unofficial = TakeBatchField(text) == UNOFFICIAL;
             candidates.push_back(std::move(candidate));
         }
     });
@@ -181,24 +177,20 @@ std::vector<const Candidate*> OnePerTitle(const std::vector<const Candidate*>& k
             words.push_back(LowerAsciiCopy(word));
         }
     }
+    // A bootleg, hack or prototype ranks after every set that is none, whatever words it holds (a
+    // "World Cup" board or a "US bootleg" are no better a release); then the earlier the word, the better,
+    // and a parent before its clones.
+    auto rank = [&](const Candidate* member) {
+        auto word = std::find_if(words.begin(), words.end(),
+                                 [&](const std::string& preferred) { return HoldsWord(member->regions, preferred); });
+        return std::tuple(member->unofficial, word - words.begin(), !member->parent.empty());
+    };
     std::vector<const Candidate*> chosen;
     for (std::string_view family : order) {
         const std::vector<const Candidate*>& members = families[family];
-        const Candidate* pick = nullptr;
-        for (const std::string& word : words) {
-            auto found = std::find_if(members.begin(), members.end(),
-                                      [&](const Candidate* member) { return HoldsWord(member->regions, word); });
-            if (found != members.end()) {
-                pick = *found;
-                break;
-            }
-        }
-        if (pick == nullptr) {
-            auto parent = std::find_if(members.begin(), members.end(),
-                                       [](const Candidate* member) { return member->parent.empty(); });
-            pick = parent != members.end() ? *parent : members.front();
-        }
-        chosen.push_back(pick);
+        // The first of the best, so ties keep the file's order.
+        chosen.push_back(*std::min_element(members.begin(), members.end(),
+                                           [&](const Candidate* a, const Candidate* b) { return rank(a) < rank(b); }));
     }
     return chosen;
 }

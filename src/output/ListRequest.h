@@ -45,12 +45,13 @@ struct ListRequest {
 enum class ListStatus {
     DONE,
     EMPTY_COMMAND,
-    UNKNOWN_VERSION,     // a set step's MAME version is not one
-    INPUT_READ_FAILED,   // the input failed to read part-way: the list would be cut short
-    OUTPUT_NOT_WRITABLE, // the output file could not be opened
-    WRITE_FAILED,        // a write to the output failed
-    INPUT_HOLDS_NO_ROMS, // a DAT was asked of controls.xml
-    SHARED_LINES,        // games share lines part-way through the input: they would be read into each other
+    UNKNOWN_VERSION,        // a set step's MAME version is not one
+    INPUT_READ_FAILED,      // the input failed to read part-way: the list would be cut short
+    OUTPUT_NOT_WRITABLE,    // the output file could not be opened
+    WRITE_FAILED,           // a write to the output failed
+    INPUT_HOLDS_NO_ROMS,    // a DAT was asked of controls.xml
+    SHARED_LINES,           // games share lines part-way through the input: they would be read into each other
+    EXPORT_OPTIONS_REFUSED, // an export option its reader would lose the list over (see ExportOptionsCheck.h)
 };
 
 struct ListResult {
@@ -66,8 +67,8 @@ struct ListResult {
     bool replacedText = false;
 };
 
-// What the user is told for `status`; `subject` names what it is about: the output file, or the version
-// that is none. Empty for DONE.
+// What the user is told for `status`; `subject` names what it is about: the output file, the version
+// that is none, or for EXPORT_OPTIONS_REFUSED the whole message. Empty for DONE.
 std::string ListStatusMessage(ListStatus status, std::string_view subject = {});
 
 // The message for an output file that cannot be written, naming it.

@@ -1,6 +1,7 @@
 #include "output/ListRun.h"
 
 #include "output/ByteSink.h"
+#include "output/ExportOptionsCheck.h"
 #include "output/ExportText.h"
 #include "output/GameScanner.h"
 #include "output/GameSelection.h"
@@ -56,6 +57,8 @@ std::string ListStatusMessage(ListStatus status, std::string_view subject) {
         return "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file";
     case ListStatus::SHARED_LINES:
         return std::string(SHARED_LINES_MESSAGE);
+    case ListStatus::EXPORT_OPTIONS_REFUSED:
+        return std::string(subject);
     }
     return {};
 }
@@ -76,8 +79,13 @@ std::string_view UnknownVersion(const ListRequest& request) {
 
 std::string ListRunMessage(ListStatus status, const ListRequest& request, const std::string& inputPath,
                            std::string_view outputPath) {
-    std::string message =
-        ListStatusMessage(status, status == ListStatus::UNKNOWN_VERSION ? UnknownVersion(request) : outputPath);
+    std::string_view subject = outputPath;
+    if (status == ListStatus::UNKNOWN_VERSION) {
+        subject = UnknownVersion(request);
+    } else if (status == ListStatus::EXPORT_OPTIONS_REFUSED) {
+        subject = ExportOptionsProblemMessage(CheckExportOptions(request.type, request.exports));
+    }
+    std::string message = ListStatusMessage(status, subject);
     if (status == ListStatus::INPUT_READ_FAILED) {
         message += "\r\n" + inputPath + ": unreadable";
     }
@@ -87,6 +95,9 @@ std::string ListRunMessage(ListStatus status, const ListRequest& request, const 
 ListStatus CheckListRequest(const ListRequest& request) {
     if (request.command.empty()) {
         return ListStatus::EMPTY_COMMAND;
+    }
+    if (CheckExportOptions(request.type, request.exports) != ExportOptionsProblem::NONE) {
+        return ListStatus::EXPORT_OPTIONS_REFUSED;
     }
     return UnknownVersion(request).empty() ? ListStatus::DONE : ListStatus::UNKNOWN_VERSION;
 }

@@ -10,8 +10,9 @@ namespace pellaquin {
 
 class ByteSink;
 
-// Why `request` cannot run: EMPTY_COMMAND for an empty command, UNKNOWN_VERSION for a set step's version
-// that names no MAME release; else DONE. A command of double quotes only is not empty: it runs as the
+// Why `request` cannot run: EMPTY_COMMAND for an empty command, EXPORT_OPTIONS_REFUSED for export
+// options CheckExportOptions finds a problem in, UNKNOWN_VERSION for a set step's version that names no
+// MAME release; else DONE. A command of double quotes only is not empty: it runs as the
 // empty search command, which matches every game.
 ListStatus CheckListRequest(const ListRequest& request);
 

@@ -59,6 +59,11 @@ struct ListTypeInfo {
     std::string_view defaultExtension;
     // The name the save dialog offers, unless the list's title names it.
     std::string_view fileName;
+    // Where its reader takes the list from and which paths in it that reader accepts, for the help and the
+    // manual; empty for a list that goes anywhere the user likes.
+    std::string_view place = {};
+    // The folders under the home folder its reader takes it from, the most usual first.
+    std::span<const std::string_view> readFolders = {};
     ListOptionsDialog dialog;
     // The export options the type takes, in the order its dialog shows them.
     std::span<const ExportOption> options = {};

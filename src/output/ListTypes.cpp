@@ -14,9 +14,18 @@ constexpr ExportOption ATTRACT_OPTIONS[] = {EMULATOR};
 constexpr ExportOption GAMELIST_OPTIONS[] = {ROM_FOLDER, ROM_EXTENSION};
 constexpr ExportOption RETROARCH_OPTIONS[] = {ROM_FOLDER, ROM_EXTENSION, CORE_PATH, CORE_NAME};
 constexpr ExportOption PEGASUS_OPTIONS[] = {ROM_FOLDER, ROM_EXTENSION, COLLECTION, LAUNCH};
-constexpr ExportOption DAT_OPTIONS[] = {DAT_NAME};
+constexpr ExportOption DAT_OPTIONS[] = {DAT_NAME, DAT_STRICT};
 constexpr ExportOption TABLE_OPTIONS[] = {FIELDS, TABLE_DELIMITER};
 constexpr ExportOption MAME_INI_OPTIONS[] = {FOLDER_TITLE};
+
+// Where the front-ends read their lists, under the home folder.
+constexpr std::string_view ATTRACT_FOLDERS[] = {".attract/romlists"};
+constexpr std::string_view GAMELIST_FOLDERS[] = {"ES-DE/gamelists/arcade", "ES-DE/gamelists/mame",
+                                                 ".emulationstation/gamelists/arcade",
+                                                 ".emulationstation/gamelists/mame"};
+constexpr std::string_view PLAYLIST_FOLDERS[] = {".config/retroarch/playlists",
+                                                 ".var/app/org.libretro.RetroArch/config/retroarch/playlists"};
+constexpr std::string_view FOLDER_INI_FOLDERS[] = {".mame/folders", "mame/folders"};
 
 constexpr SaveFilter TEXT_FILES = {"text files (*.txt)", "*.txt"};
 
@@ -122,6 +131,9 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"Attract-Mode romlists (*.txt)", "*.txt"}},
      .defaultExtension = "txt",
      .fileName = "mame.txt",
+     .place = "romlists/EMULATOR.txt in Attract-Mode's folder (~/.attract), named after --emulator. It names the sets "
+              "only: the emulator's rompath finds their files.",
+     .readFolders = ATTRACT_FOLDERS,
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = ATTRACT_OPTIONS,
      .windowLineEnd = "",
@@ -137,6 +149,11 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"EmulationStation gamelists (*.xml)", "*.xml"}},
      .defaultExtension = "xml",
      .fileName = "gamelist.xml",
+     .place = "ES-DE reads ~/ES-DE/gamelists/SYSTEM/gamelist.xml (SYSTEM: the system of your sets, such as arcade) and "
+              "passes over a gamelist.xml in the ROM folder unless its legacy gamelist setting is on; RetroPie's "
+              "EmulationStation reads the ROM folder's own. Paths: ./NAME.zip (the default, without --rom-folder) or "
+              "absolute inside that system's ROM folder; ES-DE drops ~/ and other paths.",
+     .readFolders = GAMELIST_FOLDERS,
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = GAMELIST_OPTIONS,
      .windowLineEnd = "",
@@ -152,6 +169,11 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"RetroArch playlists (*.lpl)", "*.lpl"}},
      .defaultExtension = "lpl",
      .fileName = "MAME.lpl",
+     .place = "MAME.lpl in RetroArch's playlists folder (~/.config/retroarch/playlists; for its Flatpak, the same "
+              "under ~/.var/app/org.libretro.RetroArch/config). Paths must be absolute, as RetroArch resolves a "
+              "relative one against its own working folder: without --rom-folder the sets are taken to be beside the "
+              "playlist, in the folder of --output (else the current folder).",
+     .readFolders = PLAYLIST_FOLDERS,
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = RETROARCH_OPTIONS,
      .windowLineEnd = "",
@@ -167,6 +189,10 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"Pegasus metadata (*.txt)", "*.txt"}},
      .defaultExtension = "txt",
      .fileName = "metadata.pegasus.txt",
+     .place = "metadata.pegasus.txt in the ROM folder, where the default ./NAME.zip paths find the sets; or in "
+              "Pegasus's metafiles folder (~/.config/pegasus-frontend/metafiles) with an absolute --rom-folder. "
+              "Pegasus resolves file: paths against the metadata file's own folder, does not expand ~, and shows only "
+              "games whose file exists.",
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = PEGASUS_OPTIONS,
      .windowLineEnd = "",
@@ -182,6 +208,9 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"DAT files (*.dat)", "*.dat"}, {"xml files (*.xml)", "*.xml"}},
      .defaultExtension = "dat",
      .fileName = "selection.dat",
+     .place =
+         "NAME.dat wherever your ROM manager takes its DATs from. The default form carries MAME's isdevice, device_ref "
+         "and ROM bios, which managers read for whole non-merged sets; --dat-strict writes the Logiqx DTD's form.",
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = DAT_OPTIONS,
      .windowLineEnd = "",
@@ -197,6 +226,7 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"csv files (*.csv)", "*.csv"}},
      .defaultExtension = "csv",
      .fileName = "games.csv",
+     .place = "Anywhere: it is for spreadsheets.",
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = TABLE_OPTIONS,
      .windowLineEnd = "",
@@ -212,6 +242,9 @@ const ListTypeInfo TYPES[] = {
      .filters = {{"ini files (*.ini)", "*.ini"}},
      .defaultExtension = "ini",
      .fileName = "selection.ini",
+     .place = "An .ini in MAME's category path (ui.ini's categorypath: by default the folder named folders where MAME "
+              "starts); MAME's UI offers every .ini there as a filter. It names the sets only.",
+     .readFolders = FOLDER_INI_FOLDERS,
      .dialog = ListOptionsDialog::EXPORT_OPTIONS,
      .options = MAME_INI_OPTIONS,
      .windowLineEnd = "",

@@ -6,8 +6,9 @@
 
 namespace pellaquin {
 
-// The words "one per title" prefers unless told others, in order.
-inline constexpr std::string_view DEFAULT_PREFERRED_WORDS = "World,USA,Europe,Japan";
+// The words "one per title" prefers unless told others, in order: the regions as MAME's descriptions
+// spell them, "US" and "Euro" beside "USA" and "Europe".
+inline constexpr std::string_view DEFAULT_PREFERRED_WORDS = "World,US,USA,Euro,Europe,Japan";
 
 // How "only the sets I have" judges that the folders hold a set.
 enum class AvailableCheck {
@@ -20,9 +21,10 @@ struct SetSteps {
     // Keep a set that these folders hold, as availableCheck judges it.
     std::vector<std::string> availableFolders;
     AvailableCheck availableCheck = AvailableCheck::NAMES;
-    // Of a parent and its clones that are kept, keep one: the first whose description's text in
-    // parentheses holds a preferred word (as a whole word, case ignored), trying the words in order;
-    // failing all, the parent, else the first clone. The words are joined by ",", each trimmed of blanks.
+    // Of a parent and its clones that are kept, keep one. Of the sets whose description says neither
+    // bootleg, hack nor prototype (as whole words; of all sets when each says one), the one whose text in
+    // parentheses holds the earliest preferred word (a whole word, case ignored); among sets alike in
+    // that, the parent, then the first. The words are joined by ",", each trimmed of blanks.
     bool onePerTitle = false;
     std::string preferredWords = std::string(DEFAULT_PREFERRED_WORDS);
     // Keep a set added in this MAME version or later, or only those added before that one, by a merged

@@ -10,6 +10,7 @@ namespace pellaquin {
 // A ROM as the listing states it; optional is "yes" for a ROM a set may miss, bios names the BIOS
 // choice that loads it, region the memory region it is loaded into ("maincpu", "qs1000:cpu").
 struct RomEntry {
+    // bios: the <biosset> a BIOS-choice ROM belongs to; region: the memory region it is loaded into.
     std::string_view name, size, crc, sha1, merge, status, optional, bios, region;
 };
 

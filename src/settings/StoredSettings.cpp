@@ -21,10 +21,14 @@ namespace {
 using TextMember = std::string StoredSettings::*;
 using ListMember = std::vector<std::string> StoredSettings::*;
 using OptionMember = std::string ExportOptions::*;
+using ChoiceMember = bool ExportOptions::*;
+
+constexpr std::string_view YES = "true";
+constexpr std::string_view NO = "false";
 
 struct SettingKey {
     std::string_view name;
-    std::variant<TextMember, ListMember, OptionMember> member;
+    std::variant<TextMember, ListMember, OptionMember, ChoiceMember> member;
     // Earlier versions kept a list as numbered values, "iniFile1", "iniFile2"... and their count.
     std::string_view legacyListName = {};
 };
@@ -45,7 +49,7 @@ const SettingKey KEYS[] = {
 std::vector<SettingKey> Keys() {
     std::vector<SettingKey> keys(std::begin(KEYS), std::end(KEYS));
     for (const ExportOptionInfo& option : ExportOptionTable()) {
-        keys.push_back({option.storedName, option.member});
+        std::visit([&](auto member) { keys.push_back({option.storedName, member}); }, option.member);
     }
     return keys;
 }
@@ -87,6 +91,10 @@ std::optional<StoredSettings> SettingsOf(const SettingsText& text, SettingsProbl
                 if constexpr (std::is_same_v<Member, ListMember>) {
                     std::optional<std::vector<std::string>> list = DecodeSettingsList(entry->rawValue, cause);
                     return list && (settings.*member = std::move(*list), true);
+                } else if constexpr (std::is_same_v<Member, ChoiceMember>) {
+                    cause = "neither true nor false";
+                    settings.exportOptions.*member = entry->rawValue == YES;
+                    return entry->rawValue == YES || entry->rawValue == NO;
                 } else {
                     std::optional<std::string> value = DecodeSettingsValue(entry->rawValue, cause);
                     if constexpr (std::is_same_v<Member, OptionMember>) {
@@ -202,6 +210,8 @@ bool SaveStoredSettings(const StoredSettings& settings) {
                 using Member = decltype(member);
                 if constexpr (std::is_same_v<Member, ListMember>) {
                     return EncodeSettingsList(settings.*member);
+                } else if constexpr (std::is_same_v<Member, ChoiceMember>) {
+                    return std::string(settings.exportOptions.*member ? YES : NO);
                 } else if constexpr (std::is_same_v<Member, OptionMember>) {
                     return EncodeSettingsValue(settings.exportOptions.*member);
                 } else {

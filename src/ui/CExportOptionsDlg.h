@@ -9,6 +9,7 @@
 #include "output/ExportOptions.h"
 #include "output/ListRequest.h"
 
+class QCheckBox;
 class QLineEdit;
 
 namespace pellaquin {
@@ -35,10 +36,16 @@ public:
 
 private:
     void BrowseForRomFolder(QLineEdit& edit);
+    // The options as the rows show them.
+    ExportOptions Shown() const;
+    // Enables OK for options the list can be written with, else says why not.
+    void JudgeOptions();
 
+    ListType m_type;
     ExportOptions m_options;
-    // Each row's edit and the option it holds.
+    // Each row's edit or box and the option it holds.
     std::vector<std::pair<QLineEdit*, std::string ExportOptions::*>> m_rows;
+    std::vector<std::pair<QCheckBox*, bool ExportOptions::*>> m_boxes;
 };
 
 } // namespace pellaquin

@@ -168,13 +168,25 @@ TEST(CliAppTest, Exports) {
     test::TemporaryFolder folder;
     std::string latin1 = folder.Write("latin1.xml", "<mame>\n<machine name=\"caf\xe9\">\n</machine>\n</mame>\n");
     CliRun replaced = RunTool({"list", "--input", latin1, "--type", "attract", "--find", "=", "--emulator", "m"});
-    EXPECT_EQ(replaced.out.substr(replaced.out.find('\n') + 1), "caf\uFFFD;;m;;;;;;;;;0;;;;;;;;;\n");
+    EXPECT_EQ(replaced.out.substr(replaced.out.find('\n') + 1), "caf\uFFFD;caf\uFFFD;m;;;;;;;;;0;;;;;;;;;\n");
     EXPECT_EQ(replaced.err, "Found:1 matches\nSome text was not UTF-8: it was replaced by U+FFFD\n");
 
     CliRun controls =
         RunTool({"list", "--input", test::DataPath("controls_small.xml"), "--type", "dat", "--find", "="});
     EXPECT_EQ(controls.status, 1);
     EXPECT_EQ(controls.err, "controls.xml holds no ROMs: make the DAT from MAME's listing or a merged file\n");
+}
+
+// A blank collection ends with a usage error that says why; an extension without its dot gets one.
+TEST(CliAppTest, ExportOptionEdges) {
+    const std::string exports = test::DataPath("exports_small.xml");
+    CliRun blank = RunTool({"list", "--input", exports, "--type", "pegasus", "--find", "=", "--collection", ""});
+    EXPECT_EQ(blank.status, 2);
+    EXPECT_EQ(blank.out, "");
+    EXPECT_NE(blank.err.find("collection"), std::string::npos) << blank.err;
+    CliRun zip = RunTool(
+        {"list", "--input", exports, "--type", "emulationstation", "--find", "name=fighter", "--rom-extension", "zip"});
+    EXPECT_NE(zip.out.find("<path>./fighter.zip</path>"), std::string::npos) << zip.out;
 }
 
 // merge writes the merged file silently; its failures print the message and exit 1 (the unwritable

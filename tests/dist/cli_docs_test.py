@@ -16,8 +16,9 @@ def help_text(program, *words):
 
 
 def listed_options(text):
-    """Every option name at the start of a help line: "  -h,--help ..." gives -h and --help."""
-    return {name for names in re.findall(r"^ +(-\S+)", text, re.M) for name in names.split(",")}
+    """Every option name at the start of a help line, two blanks in: "  -h,--help ..." gives -h and --help;
+    the footer's text indented further may begin with an option's name."""
+    return {name for names in re.findall(r"^  (-\S+)", text, re.M) for name in names.split(",")}
 
 
 def listed_subcommands(text):
@@ -83,6 +84,13 @@ def main():
                    {value for value in values if value.replace("-", "\\-") not in section})
             expect(f"completion of {subcommand} {option} lacks or adds",
                    completions(completion, subcommand, option, "") ^ values)
+
+    # Each list type the help says the place of has its entry in the FILES section.
+    places = re.search(r"^Where each list goes.*\n((?:  .*\n)*)", top, re.M)
+    expect("--help says where no list goes", set() if places else {"(none)"})
+    named = re.findall(r"^  (\S+):", places.group(1), re.M) if places else []
+    expect("manual FILES lacks", {name for name in named
+                                  if f"\\fB{name.replace('-', chr(92) + '-')}\\fR" not in manual_section(manual, "FILES")})
 
     for fault in faults:
         print(fault)

@@ -1,9 +1,12 @@
+#include "output/ExportOptionsCheck.h"
 #include "output/ExportText.h"
 #include "output/WriterFixture.h"
 #include "search/CleanText.h"
 
 #include <nlohmann/json.hpp>
 #include <pugixml.hpp>
+
+#include <sstream>
 
 namespace pellaquin {
 namespace {
@@ -48,8 +51,16 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{ListType::PEGASUS, "=", [](ExportOptions& o) { o.collection = "Arcade"; },
                                  "small.pegasus.txt", 3, 3},
                       // The clone brings its parent and the parent's BIOS; the other game its device with ROMs.
+                      // By default as MAME lists them, with isdevice, device_refs and BIOS-choice ROMs;
+                      // strict, in the form the Logiqx DTD validates.
                       GoldenCase{ListType::DAT, "name=fighterj | name=quoted",
-                                 [](ExportOptions& o) { o.datName = "Two & more"; }, "small.dat", 5, 0},
+                                 [](ExportOptions& o) { o.datName = "Two & more"; }, "small.mame.dat", 5, 0},
+                      GoldenCase{ListType::DAT, "name=fighterj | name=quoted",
+                                 [](ExportOptions& o) {
+                                     o.datName = "Two & more";
+                                     o.datStrict = true;
+                                 },
+                                 "small.dat", 5, 0},
                       GoldenCase{ListType::TABLE, "=", [](ExportOptions& o) { o.tableDelimiter = ";"; },
                                  "small.table.csv", 6, 0},
                       GoldenCase{ListType::MAME_INI, "!isdevice", [](ExportOptions& o) { o.folderTitle = "Mine [1]"; },
@@ -177,10 +188,12 @@ TEST(ExportFieldTextTest, RomlistFieldsRoundTrip) {
     }
 }
 
-// A merged file gives the nplayers value, the category (an "&" left raw by the merge) and its
-// elements as table columns; controls.xml gives what it holds and no DAT.
+// A merged file gives the nplayers value, the category (an "&" left raw by the merge), its elements as
+// table columns and the build its banner comes before to the DAT; controls.xml gives what it holds and
+// no DAT.
 TEST_F(ExportReadBackTest, MergedFilesAndControls) {
     OpenData("exports_merged.xml");
+    EXPECT_NE(List(ListType::DAT, "name=astrob").find("<version>0.104</version>"), std::string::npos);
     EXPECT_EQ(AfterHeader(List(ListType::ATTRACT, "name=astrob")),
               "astrob;Astro Blaster (version 3);mame;;1981;Sega;Ball & Paddle / Breakout;2P sim;270;"
               "joystick (vertical2-way);good;1;raster;;;;3;;;;\n");
@@ -211,6 +224,167 @@ TEST_F(ExportReadBackTest, TextThatIsNotUtf8IsReplaced) {
         EXPECT_TRUE(m_result.replacedText);
     }
 }
+
+// One entry of a list as its reader shows it; what a reader does not take stays empty.
+struct Shown {
+    std::string title, path{}, developer{}, genre{}, players{};
+};
+
+std::vector<Shown> ReadRomlist(const std::string& list) {
+    std::vector<Shown> shown;
+    std::istringstream lines(AfterHeader(list));
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields = SplitRomlistLine(line);
+        shown.push_back({fields.at(1), "", fields.at(5), fields.at(6), fields.at(7)});
+    }
+    return shown;
+}
+
+std::vector<Shown> ReadGamelist(const std::string& list) {
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_string(list.c_str()));
+    std::vector<Shown> shown;
+    for (pugi::xml_node game : document.child("gameList").children("game")) {
+        shown.push_back({game.child_value("name"), game.child_value("path"), game.child_value("developer"),
+                         game.child_value("genre"), game.child_value("players")});
+    }
+    return shown;
+}
+
+std::vector<Shown> ReadPlaylist(const std::string& list) {
+    std::vector<Shown> shown;
+    nlohmann::json playlist = nlohmann::json::parse(list);
+    for (const auto& item : playlist["items"]) {
+        shown.push_back({item.value("label", ""), item["path"]});
+    }
+    return shown;
+}
+
+// Pegasus: a game joins the collections named before it; a key goes to the last "game:" before it,
+// whatever blank lines part them; "key: value" splits at the first colon.
+std::vector<Shown> ReadMetafile(const std::string& list) {
+    std::vector<Shown> shown;
+    bool inCollection = false;
+    std::istringstream lines(list);
+    for (std::string line, other; std::getline(lines, line);) {
+        std::string key = line.substr(0, line.find(':'));
+        std::string value = line.substr(std::min(key.size() + 2, line.size()));
+        if (key == "collection") {
+            inCollection = !value.empty();
+        } else if (key == "game" && inCollection) {
+            shown.push_back({value});
+        } else if (!shown.empty()) {
+            Shown& game = shown.back();
+            (key == "file"        ? game.path
+             : key == "developer" ? game.developer
+             : key == "genre"     ? game.genre
+             : key == "players"   ? game.players
+                                  : other) = value;
+        }
+    }
+    return shown;
+}
+
+// MAME's UI: the sets of the folder after [ROOT_FOLDER], a line each; it hangs on a file holding a byte
+// beyond ASCII without a byte order mark, and keeps its own two folder names.
+std::vector<Shown> ReadFolderIni(const std::string& list) {
+    EXPECT_EQ(std::any_of(list.begin(), list.end(), [](char c) { return c & 0x80; }), list.starts_with("\xEF\xBB\xBF"));
+    std::istringstream lines(list.substr(list.find("\r\n[", list.find("[ROOT_FOLDER]")) + 2));
+    std::vector<Shown> shown;
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_TRUE(line != "[ROOT_FOLDER]\r" && line != "[FOLDER_SETTINGS]\r");
+        shown.push_back({line.substr(0, line.size() - 1)});
+    }
+    shown.erase(shown.begin());
+    return shown;
+}
+
+struct EdgeCase {
+    const char* what;
+    std::string machines; // records of a merged file
+    // Of each set the front-ends start, in file order: its name, the title and the genre shown.
+    std::vector<std::array<const char*, 3>> shown;
+    void (*adjust)(ExportOptions&) = [](ExportOptions&) {};
+    std::vector<ListType> refusedBy{};
+};
+
+const std::string NEXT = "<machine name=\"next\"><description>Next</description><year>1990</year></machine>\n";
+
+const EdgeCase EDGES[] = {
+    {"a description of one line end",
+     "<machine name=\"blank\"><description>\n</description></machine>\n" + NEXT,
+     {{"blank", "blank", ""}, {"next", "Next", ""}}},
+    {"no players, an unknown maker",
+     "<machine name=\"dev\"><description>Dev</description><manufacturer>&lt;unknown&gt;</manufacturer>"
+     "<input players=\"0\"/></machine>\n",
+     {{"dev", "Dev", ""}}},
+    {"a clone before its parent, without a category of its own",
+     "<machine name=\"pacu\" cloneof=\"pac\"><description>Pac (US)</description></machine>\n"
+     "<machine name=\"pac\"><description>Pac</description><category>Maze</category></machine>\n",
+     {{"pacu", "Pac (US)", "Maze"}, {"pac", "Pac", "Maze"}}},
+    {"an extension without its dot, a folder named beyond ASCII",
+     NEXT,
+     {{"next", "Next", ""}},
+     [](ExportOptions& o) {
+         o.romExtension = "zip";
+         o.folderTitle = "\xC3\x9Cn\xC3\xAF";
+     }},
+    {"a blank collection, a folder named as MAME's own",
+     NEXT,
+     {{"next", "Next", ""}},
+     [](ExportOptions& o) {
+         o.collection = " \t";
+         o.folderTitle = "ROOT_FOLDER";
+     },
+     {ListType::PEGASUS, ListType::MAME_INI}},
+};
+
+class ExportEdgeTest : public test::WriterFixture, public ::testing::WithParamInterface<EdgeCase> {};
+
+// Each edge through every front-end's list, read back as the front-end reads it: every set shows with a
+// title, a path with the extension's dot and its parent's category; ES-DE and Pegasus show no "0"
+// players nor "<unknown>" maker; options their reader would lose the list over are refused.
+TEST_P(ExportEdgeTest, FrontEndsShowEverySet) {
+    const EdgeCase& edge = GetParam();
+    OpenBytes("<?xml version=\"1.0\"?>\n<!-- This file generated by Pellaquin -->\n<mame build=\"0.251\">\n" +
+              edge.machines + "</mame>\n");
+    edge.adjust(m_request.exports);
+    const std::pair<ListType, std::vector<Shown> (*)(const std::string&)> readers[] = {
+        {ListType::ATTRACT, ReadRomlist},    {ListType::EMULATIONSTATION, ReadGamelist},
+        {ListType::RETROARCH, ReadPlaylist}, {ListType::PEGASUS, ReadMetafile},
+        {ListType::MAME_INI, ReadFolderIni},
+    };
+    for (const auto& [type, read] : readers) {
+        std::string list = List(type, "=");
+        if (std::find(edge.refusedBy.begin(), edge.refusedBy.end(), type) != edge.refusedBy.end()) {
+            EXPECT_EQ(list, "");
+            EXPECT_EQ(ListRunMessage(m_result.status, m_request, ""),
+                      ExportOptionsProblemMessage(CheckExportOptions(type, m_request.exports)));
+            continue;
+        }
+        std::vector<Shown> shown = read(list);
+        ASSERT_EQ(shown.size(), edge.shown.size()) << list;
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const auto& [name, title, genre] = edge.shown[i];
+            bool folderIni = type == ListType::MAME_INI;
+            EXPECT_EQ(shown[i].title, folderIni ? name : title) << list;
+            EXPECT_EQ(shown[i].genre, folderIni || type == ListType::RETROARCH ? "" : genre) << list;
+            bool namesOnly = folderIni || type == ListType::ATTRACT; // no paths: the emulator finds the sets
+            EXPECT_TRUE(namesOnly ? shown[i].path.empty() : shown[i].path.ends_with("/" + std::string(name) + ".zip"))
+                << list;
+            // Attract-Mode's romlist keeps them, as its own import does.
+            EXPECT_TRUE(type == ListType::ATTRACT || (shown[i].developer != "<unknown>" && shown[i].players != "0"))
+                << list;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, ExportEdgeTest, ::testing::ValuesIn(EDGES), [](const auto& edge) {
+    std::string name = edge.param.what;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    return name;
+});
 
 } // namespace
 } // namespace pellaquin

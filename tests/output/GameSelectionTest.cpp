@@ -85,9 +85,10 @@ TEST_F(GameSelectionTest, AddedSinceAndBefore) {
               "\"soon\" is no MAME version (such as 0.37b5, 0.106 or 0.146u2)");
 }
 
-// One set per family: the first whose parenthesised text holds a preferred word as a whole word, the
-// words (a comma list, blanks trimmed) tried in order; else the parent when it matched, else the first
-// clone. Kept sets keep their file order.
+// One set per family: of the sets that are no bootleg, hack or prototype, the first whose parenthesised
+// text holds the earliest preferred word as a whole word (MAME's "US" and "Euro" by default), the
+// words a comma list with blanks trimmed; among those alike the parent, else the first. Kept sets keep
+// their file order.
 TEST_F(GameSelectionTest, OnePerTitle) {
     OpenBytes(Listing({{"pac", "", "Pac (Japan)", ""},
                        {"pacb", "pac", "Pac ('Made in Greece' Tecnausa bootleg)", ""},
@@ -98,15 +99,18 @@ TEST_F(GameSelectionTest, OnePerTitle) {
                        {"digb", "dig", "Dig (bootleg)", ""},
                        {"gal", "", "Gal (set 1)", ""},
                        {"galb", "gal", "Gal (bootleg)", ""},
-                       {"galc", "gal", "Gal (Europe)", ""}}));
+                       {"galc", "gal", "Gal (Euro)", ""},
+                       {"sf", "", "Sf (Japan)", ""},
+                       {"sfb", "sf", "Sf (bootleg on World Cup hardware)", ""},
+                       {"sfu", "sf", "Sf (US 910522)", ""}}));
     m_request.steps.onePerTitle = true;
-    EXPECT_EQ(Names(), "pacw\ndig\ngalc\n");
-    EXPECT_EQ(m_result.matchCount, 3);
+    EXPECT_EQ(Names(), "pacw\ndig\ngalc\nsfu\n");
+    EXPECT_EQ(m_result.matchCount, 4);
     m_request.steps.preferredWords = " japan,, World ";
-    EXPECT_EQ(Names(), "pac\ndig\ngal\n");
-    EXPECT_EQ(Names("!name=pac> & !name=gal>"), "pacw\ndig\ngalb\n");
+    EXPECT_EQ(Names(), "pac\ndig\ngal\nsf\n");
+    EXPECT_EQ(Names("!name=pac> & !name=gal> & !name=sf>"), "pacw\ndig\ngalc\nsfu\n");
     m_request.steps.preferredWords = "usa";
-    EXPECT_EQ(Names(), "pacw\ndig\ngal\n");
+    EXPECT_EQ(Names(), "pacw\ndig\ngal\nsf\n");
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include <algorithm>
+#include <tuple>
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include "DialogScript.h"
@@ -26,7 +29,7 @@ class CExportOptionsDlgTest : public QObject {
 
 private slots:
     // Each list's dialog shows a row per option the list takes, filled from the options given; OK takes what was
-    // typed into them and leaves every other option as it was, Cancel takes nothing.
+    // typed or ticked into them and leaves every other option as it was, Cancel takes nothing.
     void rowsPerList() {
         for (const ListTypeInfo& type : ListTypes()) {
             if (type.dialog != ListOptionsDialog::EXPORT_OPTIONS) {
@@ -43,11 +46,15 @@ private slots:
             for (bool ok : {false, true}) {
                 test::ScriptedModals prompts([&](QDialog& prompt) {
                     for (const ExportOptionInfo& option : ExportOptionTable()) {
-                        auto* edit = prompt.findChild<QLineEdit*>(QString::number(option.controlId));
-                        QCOMPARE(edit != nullptr, takes(option.option));
-                        if (edit != nullptr) {
-                            QVERIFY(ok || edit->text().toStdString() == given.*option.member);
+                        auto* control = prompt.findChild<QWidget*>(QString::number(option.controlId));
+                        QCOMPARE(control != nullptr, takes(option.option));
+                        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+                            QVERIFY(ok || edit->text().toStdString() ==
+                                              given.*std::get<std::string ExportOptions::*>(option.member));
                             test::TypeOver(*edit, Typed(option.controlId));
+                        } else if (auto* box = qobject_cast<QCheckBox*>(control)) {
+                            QVERIFY(ok || !box->isChecked());
+                            box->setChecked(true);
                         }
                     }
                     test::Click(prompt, ok ? 1 : 2);
@@ -55,9 +62,33 @@ private slots:
                 RunModal(dialog);
             }
             for (const ExportOptionInfo& option : ExportOptionTable()) {
-                QCOMPARE(dialog.Options().*option.member,
-                         takes(option.option) ? Typed(option.controlId).toStdString() : given.*option.member);
+                if (const auto* text = std::get_if<std::string ExportOptions::*>(&option.member)) {
+                    QCOMPARE(dialog.Options().**text,
+                             takes(option.option) ? Typed(option.controlId).toStdString() : given.**text);
+                } else {
+                    QCOMPARE(dialog.Options().*std::get<bool ExportOptions::*>(option.member), takes(option.option));
+                }
             }
+        }
+    }
+
+    // Options a list's reader would lose the list over keep OK off, saying why: a blank Pegasus collection, a
+    // folder named as MAME's UI names its own.
+    void refusesWhatItsReaderLoses() {
+        const std::tuple<ListType, ExportOption, QString, QString> refused[] = {
+            {ListType::PEGASUS, ExportOption::COLLECTION, " ", "collection"},
+            {ListType::MAME_INI, ExportOption::FOLDER_TITLE, "ROOT_FOLDER", "ROOT_FOLDER"},
+        };
+        for (const auto& [type, option, text, said] : refused) {
+            Dlg dialog(type);
+            auto* edit = test::Control<QLineEdit>(dialog, ExportOptionOf(option).controlId);
+            auto* ok = test::Control<QPushButton>(dialog, 1);
+            QVERIFY(ok->isEnabled());
+            test::TypeOver(*edit, text);
+            QVERIFY(!ok->isEnabled());
+            QVERIFY2(ok->toolTip().contains(said), qPrintable(ok->toolTip()));
+            test::TypeOver(*edit, "Mine");
+            QVERIFY(ok->isEnabled());
         }
     }
 
