@@ -79,7 +79,8 @@ std::string PlacesHelp() {
     std::string help = PLACES_HEADING;
     for (const ListTypeInfo& type : ListTypes()) {
         if (!type.place.empty()) {
-            help += "  " + Wrapped(std::string(type.name) + ": " + std::string(type.place), "    ", 100).substr(4) + "\n";
+            help +=
+                "  " + Wrapped(std::string(type.name) + ": " + std::string(type.place), "    ", 100).substr(4) + "\n";
         }
     }
     return help;
@@ -193,7 +194,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             listCommand->add_option(std::string(option.flag), list.exports.**text, ExportOptionHelp(option))
                 ->capture_default_str();
         } else {
-            listCommand->add_flag(std::string(option.flag), list.exports.*std::get<bool ExportOptions::*>(option.member),
+            listCommand->add_flag(std::string(option.flag),
+                                  list.exports.*std::get<bool ExportOptions::*>(option.member),
                                   ExportOptionHelp(option));
         }
     }

@@ -44,7 +44,6 @@ struct ListOptions {
 // The list types `list --type` takes, in the order the help names them.
 std::vector<std::string> ListTypeNames();
 
-
 // Runs one list as the main window's search run does. Returns the exit status.
 int RunListCommand(const ListOptions& options, std::ostream& out, std::ostream& err);
 

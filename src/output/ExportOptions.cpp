@@ -11,8 +11,9 @@ constexpr ExportOptionInfo OPTIONS[] = {
      "where the sets live, for the paths in the list (default: ./; for retroarch the folder of --output, else the "
      "current folder)",
      "Folder of the sets (empty: beside the list):", 1420, &ExportOptions::romFolder},
-    {ExportOption::ROM_EXTENSION, "romExtension", "--rom-extension", "the sets' file extension; a dot is added when it has none",
-     "Extension of the sets:", 1421, &ExportOptions::romExtension},
+    {ExportOption::ROM_EXTENSION, "romExtension", "--rom-extension",
+     "the sets' file extension; a dot is added when it has none", "Extension of the sets:", 1421,
+     &ExportOptions::romExtension},
     {ExportOption::EMULATOR, "emulator", "--emulator", "the emulator's name", "Emulator name:", 1422,
      &ExportOptions::emulator},
     {ExportOption::CORE_PATH, "corePath", "--core-path", "the core's path", "Core path (DETECT: RetroArch asks):", 1423,
