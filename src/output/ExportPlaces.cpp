@@ -21,6 +21,10 @@ ExportPlace UsualExportPlace(ListType type, const ExportOptions& options, const 
     if (type == ListType::PEGASUS && romFolder.is_absolute()) {
         place.folders = {romFolder, home / ".config/pegasus-frontend/metafiles"};
     }
+    // A playlist without a ROM folder names its sets beside itself: it goes where they are, not with the others.
+    if (type == ListType::RETROARCH && romFolder.empty()) {
+        place.folders.clear();
+    }
     return place;
 }
 

@@ -19,7 +19,8 @@ struct ExportPlace {
 
 // Where the list of `type` goes for the user whose home folder is `home`. Attract-Mode's romlist is
 // named after the emulator; Pegasus reads its file beside the sets, so its folders are the ROM folder
-// and Pegasus's metafiles folder only when the ROM folder is an absolute path.
+// and Pegasus's metafiles folder only when the ROM folder is an absolute path; RetroArch's playlists
+// folder only when the playlist is given a ROM folder.
 ExportPlace UsualExportPlace(ListType type, const ExportOptions& options, const std::filesystem::path& home);
 
 // The first of the place's folders that exists; empty when none does.

@@ -5,9 +5,11 @@
 #include <filesystem>
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 
 #include "output/ByteSink.h"
+#include "output/ExportPlaces.h"
 #include "output/ListRun.h"
 #include "ui/CProgressDlg.h"
 #include "ui/FileDialogs.h"
@@ -59,9 +61,8 @@ std::string FoundText(const ListResult& result) {
     return found;
 }
 
-// The name the save dialog offers: the title given to the list, else the type's usual name.
-std::string SuggestedFileName(const ListRequest& request) {
-    const ListTypeInfo& type = ListTypeOf(request.type);
+// The name the save dialog offers: the title given to the list, else the name its reader expects.
+std::string SuggestedFileName(const ListRequest& request, const std::string& usualName) {
     std::string title = request.type == ListType::MALA       ? request.mala.title
                         : request.type == ListType::DAT      ? request.exports.datName
                         : request.type == ListType::MAME_INI ? request.exports.folderTitle
@@ -69,9 +70,9 @@ std::string SuggestedFileName(const ListRequest& request) {
     // A title may hold what a file name cannot.
     std::replace(title.begin(), title.end(), '/', '_');
     if (title.empty() || title == "." || title == "..") {
-        return std::string(type.fileName);
+        return usualName;
     }
-    return title + std::string(type.fileName.substr(type.fileName.rfind('.')));
+    return title + usualName.substr(usualName.rfind('.'));
 }
 
 // Why a save failed, on a line of its own; nothing when that is not known.
@@ -174,8 +175,14 @@ void CPellaquinDlg::RunMalaList(const ListRequest& request) {
 
 std::string CPellaquinDlg::ChooseListFile(const ListRequest& request) {
     const ListTypeInfo& type = ListTypeOf(request.type);
-    std::string folder = m_lastSaveFolder.empty() ? QDir::homePath().toStdString() : m_lastSaveFolder;
-    std::string path = (std::filesystem::path(folder) / SuggestedFileName(request)).string();
+    std::filesystem::path home = QFile::encodeName(QDir::homePath()).toStdString();
+    ExportPlace place = UsualExportPlace(request.type, request.exports, home);
+    // The folder its reader takes the list from, when there is one, is where the user wants it.
+    std::filesystem::path folder = ExistingExportFolder(place);
+    if (folder.empty()) {
+        folder = m_lastSaveFolder.empty() ? home : std::filesystem::path(m_lastSaveFolder);
+    }
+    std::string path = (folder / SuggestedFileName(request, place.fileName)).string();
     // "No" to replacing a file goes back to the dialog, for another name.
     while (ChooseSaveFile(SAVE_TITLE, path, SaveFilters(type), type.defaultExtension) && !path.empty()) {
         if (!type.wholeDocument && type.type != ListType::MALA) {

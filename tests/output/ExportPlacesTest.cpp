@@ -18,7 +18,8 @@ struct PlaceCase {
 class ExportPlacesTest : public ::testing::TestWithParam<PlaceCase> {};
 
 // Each front-end's file gets its usual name, and its folder is the first of those the front-end reads
-// that exists: ES-DE's own before RetroPie's, the ROM folder for Pegasus only when it is absolute.
+// that exists: ES-DE's own before RetroPie's, the ROM folder for Pegasus only when it is absolute,
+// RetroArch's playlists only for a playlist given its ROM folder.
 TEST_P(ExportPlacesTest, UsualNameAndFolder) {
     const PlaceCase& place = GetParam();
     test::TemporaryFolder home;
@@ -39,8 +40,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PlaceCase{ListType::ATTRACT, "", "mame2003", ".attract/romlists", "mame2003.txt", ".attract/romlists"},
         PlaceCase{ListType::EMULATIONSTATION, "", "", "ES-DE/gamelists/mame", "gamelist.xml", "ES-DE/gamelists/mame"},
-        PlaceCase{ListType::RETROARCH, "", "", ".config/retroarch/playlists", "MAME.lpl",
+        PlaceCase{ListType::RETROARCH, "/roms", "", ".config/retroarch/playlists", "MAME.lpl",
                   ".config/retroarch/playlists"},
+        PlaceCase{ListType::RETROARCH, "", "", ".config/retroarch/playlists", "MAME.lpl", nullptr},
         PlaceCase{ListType::PEGASUS, "/roms", "", "roms", "metadata.pegasus.txt", "roms"},
         PlaceCase{ListType::PEGASUS, "roms", "", "roms", "metadata.pegasus.txt", nullptr},
         PlaceCase{ListType::DAT, "", "", "", "selection.dat", nullptr}));

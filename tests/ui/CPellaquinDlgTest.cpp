@@ -173,6 +173,8 @@ private slots:
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
         qputenv("XDG_CONFIG_HOME", m_folder->path().toUtf8());
+        // Where front-ends read their lists is looked for in the home folder.
+        qputenv("HOME", m_folder->path().toUtf8());
     }
 
     // Every control of the window exists with its id and caption, and says what it is for.
@@ -439,8 +441,9 @@ private slots:
         }
     }
 
-    // A front-end's list takes its options; saved, it is offered under its usual name, "No" to replacing a file
-    // goes back to the dialog, and the file is replaced only once the user agrees.
+    // A front-end's list takes its options; saved, it is offered under its usual name in the folder its
+    // front-end reads, "No" to replacing a file goes back to the dialog, and the file is replaced only once the
+    // user agrees.
     void frontEndList() {
         auto window = OpenWindow(DataPath("listxml_small.xml"));
         {
@@ -451,6 +454,7 @@ private slots:
             });
             test::Click(*window, Id(ListType::EMULATIONSTATION));
         }
+        QDir(m_folder->path()).mkpath("ES-DE/gamelists/mame");
         std::string target = Path("gamelist.xml");
         std::string other = Path("other.xml");
         WriteFile(target, "old");
@@ -464,7 +468,7 @@ private slots:
         test::Control<QCheckBox>(*window, Output::ID_FILE)->setChecked(true);
         test::Click(*window, Dlg::ID_GO);
         QCOMPARE(dialogs.Requests().size(), std::size_t(2));
-        QVERIFY(dialogs.Requests()[0].initialPath.ends_with("/gamelist.xml"));
+        QCOMPARE(dialogs.Requests()[0].initialPath, Path("ES-DE/gamelists/mame/gamelist.xml"));
         QCOMPARE(dialogs.Requests()[1].initialPath, target);
         QCOMPARE(said.texts.at(0), QString::fromStdString(target + " already exists.\nDo you want to replace it?"));
         QCOMPARE(ReadWholeFile(target), std::string("old"));
