@@ -1,7 +1,7 @@
 // Random small listings, controls.xml and catver.ini files merged into memory, the catver.ini also
-// read as nplayers.ini and as a data file: no crash or hang, the merge succeeds, the result closes
-// with "</mame>", and a merge of a recognised listing whose banner gets a line of its own reads back
-// as a merged file.
+// read as nplayers.ini and as a data file: no crash or hang, the merge succeeds unless the listing
+// holds no game, the result closes with "</mame>", and a merge of a recognised listing whose banner
+// gets a line of its own reads back as a merged file.
 
 #include "FuzzSupport.h"
 
@@ -10,6 +10,7 @@
 #include "records/InputFile.h"
 #include "records/InputFormat.h"
 #include "records/RecordReader.h"
+#include "records/TagVocabulary.h"
 
 #include <array>
 #include <cstdint>
@@ -35,6 +36,18 @@ InputFormat DetectFile(const std::string& path, std::string& header) {
 bool BannerGetsItsOwnLine(std::string_view header) {
     std::size_t close = header.find('>');
     return close != std::string_view::npos && close + 1 < header.size() && header[close + 1] == '\n';
+}
+
+bool HoldsAGame(const std::string& path) {
+    InputFile input;
+    std::string header;
+    if (input.Open(path) != InputFile::OpenResult::OK) {
+        fuzz::Fail("cannot open a scratch file");
+    }
+    DetectInputFormat(input, header);
+    RecordReader reader;
+    std::string record;
+    return reader.ReadGameRecord(input, record, TagVocabulary::GameStartTag(FORMAT_LISTXML, input.Element()));
 }
 
 std::string_view TrimTrailingWhiteSpace(std::string_view text) {
@@ -64,6 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MemorySink sink;
     MergeResult result =
         MergeDataFiles({files[0].Path(), files[1].Path(), files[2].Path(), files[2].Path(), {files[2].Path()}}, sink);
+    if (result == MergeResult::LISTING_HOLDS_NO_GAMES) {
+        if (HoldsAGame(files[0].Path())) {
+            fuzz::Fail("a listing that holds a game was refused as holding none");
+        }
+        return 0;
+    }
     if (result != MergeResult::OK) {
         fuzz::Fail("the merge of readable files failed");
     }
