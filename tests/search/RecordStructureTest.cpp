@@ -179,10 +179,11 @@ INSTANTIATE_TEST_SUITE_P(
     Bytes, CleanTextTest,
     ::testing::Values(CleanCase{"plain\t\r\n", "plain\t\r\n"},
                       CleanCase{"\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80", "\xc3\xa9\xe2\x82\xac\xf0\x9f\x98\x80"},
-                      CleanCase{"\xf1\x80\x80\x80", "\xf1\x80\x80\x80"},                 // U+40000
-                      CleanCase{"\xc0\xaf", "\xEF\xBF\xBD\xEF\xBF\xBD"},                 // overlong
-                      CleanCase{"\xed\xa0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // surrogate
-                      CleanCase{"a\xe2\x82", "a\xEF\xBF\xBD\xEF\xBF\xBD"},               // cut short
+                      CleanCase{"\xf1\x80\x80\x80", "\xf1\x80\x80\x80"},                         // U+40000
+                      CleanCase{"\xc0\xaf", "\xEF\xBF\xBD\xEF\xBF\xBD"},                         // overlong
+                      CleanCase{"\xed\xa0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},         // surrogate
+                      CleanCase{"a\xe2\x82", "a\xEF\xBF\xBD\xEF\xBF\xBD"},                       // cut short
+                      CleanCase{"\xf0\x9f\x41\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\x41\xEF\xBF\xBD"}, // broken at byte 3
                       CleanCase{"\xf4\x90\x80\x80",
                                 "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"}, // past U+10FFFF
                       CleanCase{"\x01\x1f\x7f"sv, "\xEF\xBF\xBD\xEF\xBF\xBD\x7f"},
