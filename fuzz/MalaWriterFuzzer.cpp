@@ -1,6 +1,7 @@
 // The MaLa writer over random files into memory: the bytes must read back as a header and one
 // well-formed entry per matching game, in order, every length byte must fit the bytes that follow it, and
-// the count field must hold the number of entries.
+// the count field must hold the number of entries. A file whose games share lines is refused, and only
+// such a file.
 
 #include "FuzzSupport.h"
 
@@ -70,8 +71,9 @@ private:
     std::size_t m_at = 0;
 };
 
-// The records the scan cycle offers and the search command matches, read independently of the writer.
-std::vector<std::string> MatchingRecords(const std::string& path, const std::string& command) {
+// The records the scan cycle offers and the search command matches, read independently of the writer,
+// and whether the reader met games sharing a line on the way.
+std::vector<std::string> MatchingRecords(const std::string& path, const std::string& command, bool& sharedLines) {
     InputFile input;
     if (input.Open(path) != InputFile::OpenResult::OK) {
         fuzz::Fail("cannot open the scratch file");
@@ -87,6 +89,7 @@ std::vector<std::string> MatchingRecords(const std::string& path, const std::str
             records.push_back(record);
         }
     }
+    sharedLines = reader.m_sharedLine;
     return records;
 }
 
@@ -118,6 +121,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return 0;
     }
+    bool sharedLines = false;
+    std::vector<std::string> records = MatchingRecords(file.Path(), command, sharedLines);
+    if (result.status == ListStatus::SHARED_LINES) {
+        if (!sharedLines) {
+            fuzz::Fail("a file read game by game was refused as sharing lines");
+        }
+        return 0;
+    }
     if (result.status != ListStatus::DONE) {
         fuzz::Fail("writing into memory failed");
     }
@@ -139,7 +150,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     reader.Number(mala::INT8_TAG, 1);
     reader.Expect(mala::LIST_END, "header must close its list");
 
-    std::vector<std::string> records = MatchingRecords(file.Path(), command);
     std::size_t entries = 0;
     while (!reader.AtEnd()) {
         reader.Expect(mala::LIST_START, "entry must open a list");
