@@ -15,9 +15,6 @@ namespace {
 
 constexpr int NOT_MADE = 2;
 
-constexpr SetVerdict VERDICT_ORDER[] = {SetVerdict::GOOD, SetVerdict::BEST_AVAILABLE, SetVerdict::BAD,
-                                        SetVerdict::NOT_FOUND, SetVerdict::NONE_NEEDED};
-
 std::string ReportText(const AuditReport& report, bool details) {
     std::string text;
     for (const SetAudit& set : report.sets) {
@@ -29,12 +26,7 @@ std::string ReportText(const AuditReport& report, bool details) {
             }
         }
     }
-    text.append(std::to_string(report.sets.size())).append(report.sets.size() == 1 ? " set: " : " sets: ");
-    for (SetVerdict verdict : VERDICT_ORDER) {
-        text.append(verdict == SetVerdict::GOOD ? "" : ", ").append(std::to_string(report.Count(verdict)));
-        text.append(" ").append(VerdictName(verdict));
-    }
-    return text.append("\n");
+    return text.append(CountsLine(report)).append("\n");
 }
 
 } // namespace

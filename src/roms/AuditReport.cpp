@@ -43,4 +43,15 @@ bool Runs(SetVerdict verdict) {
     return verdict == SetVerdict::GOOD || verdict == SetVerdict::BEST_AVAILABLE || verdict == SetVerdict::NONE_NEEDED;
 }
 
+std::string CountsLine(const AuditReport& report) {
+    constexpr SetVerdict ORDER[] = {SetVerdict::GOOD, SetVerdict::BEST_AVAILABLE, SetVerdict::BAD,
+                                    SetVerdict::NOT_FOUND, SetVerdict::NONE_NEEDED};
+    std::string line = std::to_string(report.sets.size()).append(report.sets.size() == 1 ? " set: " : " sets: ");
+    for (SetVerdict verdict : ORDER) {
+        line.append(verdict == ORDER[0] ? "" : ", ").append(std::to_string(report.Count(verdict)));
+        line.append(" ").append(VerdictName(verdict));
+    }
+    return line.append(report.stopped ? "; stopped before the end" : "");
+}
+
 } // namespace pellaquin

@@ -50,4 +50,8 @@ std::string_view ReasonName(ProblemReason reason);
 // True for the verdicts of a set MAME starts: good, best available and none needed.
 bool Runs(SetVerdict verdict);
 
+// The report's summary, as the command line and the window show it: "3 sets: 1 good, 1 best available,
+// 1 bad, 0 not found, 0 none needed", then "; stopped before the end" when a stop came.
+std::string CountsLine(const AuditReport& report);
+
 } // namespace pellaquin

@@ -29,17 +29,6 @@ namespace {
 // How often the window looks at how far a job has come.
 constexpr int FOLLOW_INTERVAL_MS = 100;
 
-constexpr SetVerdict VERDICTS[] = {SetVerdict::GOOD, SetVerdict::BEST_AVAILABLE, SetVerdict::BAD, SetVerdict::NOT_FOUND,
-                                   SetVerdict::NONE_NEEDED};
-
-QString CountsText(const AuditReport& report) {
-    QStringList counts;
-    for (SetVerdict verdict : VERDICTS) {
-        counts << QStringLiteral("%1 %2").arg(report.Count(verdict)).arg(ToQString(VerdictName(verdict)));
-    }
-    return counts.join(QStringLiteral(", ")) + (report.stopped ? QStringLiteral("; stopped before the end") : "");
-}
-
 } // namespace
 
 CRomFolderDlg::CRomFolderDlg(std::string inputPath, ListRequest selection, QWidget* parent)
@@ -251,8 +240,7 @@ void CRomFolderDlg::ShowAudit() {
     }
     m_audited = true;
     m_progress->setValue(m_audit.report.stopped ? m_progress->value() : m_progress->maximum());
-    std::size_t sets = m_audit.report.sets.size();
-    m_counts->setText(QStringLiteral("%1 %2: ").arg(sets).arg(sets == 1 ? "set" : "sets") + CountsText(m_audit.report));
+    m_counts->setText(ToQString(CountsLine(m_audit.report)));
     for (const SetAudit& set : m_audit.report.sets) {
         if (set.verdict == SetVerdict::GOOD || set.verdict == SetVerdict::NONE_NEEDED) {
             continue;
