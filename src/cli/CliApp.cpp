@@ -86,7 +86,7 @@ std::string PlacesHelp() {
     return help;
 }
 
-// The options that choose the games, on the list and count subcommands alike.
+// The options that choose the games, on every subcommand that works on a selection.
 CLI::Option* AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
     CLI::Option* input = command.add_option(
         "--input", options.inputPath,
@@ -111,6 +111,13 @@ CLI::Option* AddSelectionOptions(CLI::App& command, SelectionOptions& options) {
                        "Keep the sets a merged file says were added before this MAME version");
     command.add_flag("--verbose", options.verbose, "Print the search command on standard error");
     return input;
+}
+
+// The ROM folders the audit and the copy search, in order.
+void AddRomFolderOption(CLI::App& command, std::vector<std::string>& folders) {
+    command.add_option("--rom-folder", folders, "A folder of ROM sets; may be given again, searched in order")
+        ->required()
+        ->allow_extra_args(false);
 }
 
 // Without --input, the input file the window uses, said on `err`; nothing when none is stored.
@@ -209,10 +216,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         "audit", "Audit the selected sets in ROM folders as MAME does: a line per set, NAME<TAB>VERDICT, then the "
                  "counts; exit status 0 when MAME runs every set, 1 when not");
     CLI::Option* auditInput = AddSelectionOptions(*auditCommand, audit.selection);
-    auditCommand
-        ->add_option("--rom-folder", audit.romFolders, "A folder of ROM sets; may be given again, searched in order")
-        ->required()
-        ->allow_extra_args(false);
+    AddRomFolderOption(*auditCommand, audit.romFolders);
     auditCommand->add_flag("--verify", audit.verify,
                            "Decompress every ROM and check its CRC32 and SHA1, not only the archives' directories");
     auditCommand->add_flag("--details", audit.details,
@@ -224,10 +228,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         "copy", "Copy the selected sets and what MAME needs to run them (parents, BIOS sets, devices, CHDs) to a "
                 "folder, as the files stand");
     CLI::Option* copyInput = AddSelectionOptions(*copyCommand, copy.selection);
-    copyCommand
-        ->add_option("--rom-folder", copy.romFolders, "A folder of ROM sets; may be given again, searched in order")
-        ->required()
-        ->allow_extra_args(false);
+    AddRomFolderOption(*copyCommand, copy.romFolders);
     copyCommand->add_option("--to", copy.target, "The folder to copy to, made when missing")->required();
     copyCommand->add_flag("--replace", copy.replace, "Replace a different file of the same name in the target");
     copyCommand->add_option("--link", copy.link, "Link instead of copying: hard or symbolic")
